@@ -1,0 +1,68 @@
+#pragma once
+
+#include "app/action.h"
+
+#include <QHash>
+#include <QObject>
+#include <QPointer>
+#include <QStringList>
+
+#include <functional>
+#include <map>
+
+namespace spawnsmith {
+
+class Platform;
+class Window;
+
+// Builds one window afresh, in its design-time state.
+using WindowBuilder = std::function<Window*(Frame&)>;
+
+// The frame holds the single instance of every window, addressed by its name, and offers the
+// operations every button is made of: show, unload, navigate, open and close a dialog, end.
+class Frame : public QObject {
+    Q_OBJECT
+public:
+    explicit Frame(Platform& platform);
+    ~Frame() override;
+
+    Platform& platform() const { return m_platform; }
+
+    // Registers how a window is built. Every window name is registered once.
+    void registerWindow(const QString& name, WindowBuilder builder);
+    QStringList registeredWindows() const;
+
+    // The loaded instance, loading it (not shown) if need be.
+    Window* window(const QString& name);
+    // The loaded instance, or nullptr.
+    Window* loaded(const QString& name) const;
+    QStringList loadedWindows() const;
+
+    void show(const QString& name);
+    void unload(const QString& name);
+    void navigate(const QString& from, const QString& to);
+    void openDialog(const QString& over, const QString& dialog);
+    void closeDialog(const QString& dialog, const QString& owner);
+    void endProgram();
+
+    // Disables or enables a window's lock-out set, in the set's order.
+    void lock(const QString& name);
+    void unlock(const QString& name);
+
+    // Carries out a button's action on behalf of the window that holds the button.
+    void perform(const QString& window, const Action& action);
+
+    // Unloads every window (tests start each case from nothing).
+    void unloadAll();
+
+signals:
+    void windowLoaded(const QString& name);
+    void windowUnloaded(const QString& name);
+
+private:
+    Platform& m_platform;
+    std::map<QString, WindowBuilder> m_builders;
+    QHash<QString, QPointer<Window>> m_loaded;
+};
+
+} // namespace spawnsmith

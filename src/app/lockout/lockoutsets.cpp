@@ -1,0 +1,122 @@
+#include "app/lockout/lockoutsets.h"
+
+#include "app/window.h"
+
+#include <QAction>
+#include <QMenu>
+
+#include <map>
+
+namespace spawnsmith {
+namespace {
+
+const std::map<QString, QStringList>& sets() {
+    static const std::map<QString, QStringList> table = {
+        {"frmgtapick",
+         {"cmdgta3", "cmdgtavc", "cmdgtasa", "cmdexit", "mnuabout", "mnuthanks", "mnucontact",
+          "mnuweb"}},
+        {"frmsendemail",
+         {"txtTo", "txtCc", "txtBcc", "txtSubject", "txtBody", "cmdSend", "cmdclosewindow",
+          "cmdexit"}},
+        {"frmgta3codepick",
+         {"cmdgta3weapon", "cmdgta3item", "cmdgta3vehicle", "cmdgta3cpback", "cmdgta3cpexit"}},
+        {"frmgta3weapon",
+         {"framegta3coord", "lstgta3weapon", "txtgta3weaponx", "txtgta3weapony", "txtgta3weaponz",
+          "txtgta3weaponname", "txtgta3weaponammo", "cmdgta3weapongeneratecode", "cmdbackgta3cp",
+          "cmdbackgtapick", "cmdexit", "lblx", "lbly", "lblz", "lblcodename", "lblammo"}},
+        {"frmgta3weaponcode",
+         {"txtgta3weaponfinishedcode", "cmdbackgta3weapon", "cmdgta3codepickback", "cmdbackgtapick",
+          "cmdexit"}},
+        {"frmgta3item",
+         {"lstitem", "txtgta3itemcoordx", "txtgta3itemcoordy", "txtgta3itemcoordz",
+          "txtgta3itemcodename", "cmdgta3itemgencode", "cmdbacktogta3codepick", "cmdbacktogtapick",
+          "cmdexit", "framegta3itemcoord", "lblx", "lbly", "lblz", "lblcodename"}},
+        {"frmgta3itemfinished",
+         {"txtgta3itemfinishedcode", "cmdbackgta3item", "cmdgta3codepickback", "cmdbackgtapick",
+          "cmdexit"}},
+        {"frmgta3vehicle",
+         {"lstvehicle", "framecoord", "txtgta3vehiclex", "txtgta3vehicley", "txtgta3vehiclez",
+          "lblx", "lbly", "lblz", "lblcodename", "lblcaralarmpercent", "lbldoorlockpercent",
+          "txtcodename", "txtalarmpercent", "txtdoorlockpercent", "cmdgencode", "cmdbacktogta3cp",
+          "cmdbacktogtapick", "cmdexit"}},
+        {"frmgta3vehiclefinished",
+         {"txtgta3vehiclefinishedcode", "cmdbackgta3vehicle", "cmdgta3codepickback",
+          "cmdbackgtapick", "cmdexit"}},
+        {"frmgtavccodepick",
+         {"cmdgtavcweapon", "cmdgtavcitem", "cmdgtavcvehicle", "cmdgtavcback", "cmdexit"}},
+        {"frmgtavcweapon",
+         {"lstgtavcweapon", "framecoord", "txtx", "txty", "txtz", "lblx", "lbly", "lblz",
+          "lblcodename", "lblammo", "txtcodename", "txtammo", "cmdgencode", "cmdbacktovccp",
+          "cmdbacktogtapick", "cmdexit"}},
+        {"frmgtavcweaponfinished",
+         {"txtfinishedcode", "cmdbackgtavcweapon", "cmdgtavccodepickback", "cmdbackgtapick",
+          "cmdexit"}},
+        {"frmgtavcitem",
+         {"lstgtavcitem", "framecoord", "txtx", "txty", "txtz", "lblx", "lbly", "lblz",
+          "lblcodename", "txtcodename", "cmdgencode", "cmdbacktogtapick", "cmdbacktovccp",
+          "cmdexit"}},
+        {"frmgtavcitemfinished",
+         {"txtgtavcitemfinishedcode", "cmdbackgtavcitem", "cmdgtavccodepickback", "cmdbackgtapick",
+          "cmdexit"}},
+        {"frmgtavcvehicle",
+         {"lstvehicle", "framecoord", "txtx", "txty", "txtz", "lblx", "lbly", "lblz", "lblcodename",
+          "lblalarm", "lbldoorlock", "txtcodename", "txtalarmpercent", "txtdoorlock", "cmdgencode",
+          "cmdbacktogtavccp", "cmdbacktogtapick", "cmdexit"}},
+        {"frmgtavcvehiclefinished",
+         {"txtfinishedcode", "cmdbackgtavcvehicle", "cmdgtavccodepickback", "cmdbackgtapick",
+          "cmdexit"}},
+        {"frmgtasacodepick",
+         {"cmdgtasaweapon", "cmdgtasaitem", "cmdgtasavehicle", "cmdbacktogtapick", "cmdexit"}},
+        {"frmgtasaweapon",
+         {"lstgtasaweapon", "framecoord", "txtx", "txty", "txtz", "lblx", "lbly", "lblz",
+          "lblcodename", "lblammo", "txtcodename", "txtammo", "cmdgencode",
+          "cmdbacktogtasacodepick", "cmdbacktogtapick", "cmdexit"}},
+        {"frmgtasaweaponfinished",
+         {"txtfinishedcode", "cmdbackgtasaweapon", "cmdgtasacodepickback", "cmdbackgtapick",
+          "cmdexit"}},
+        {"frmgtasaitem",
+         {"lstgtasaitem", "framecoord", "txtx", "txty", "txtz", "lblx", "lbly", "lblz",
+          "lblcodename", "txtcodename", "cmdgencode", "cmdbacktogtasacp", "cmdbacktogtapick",
+          "cmdexit"}},
+        {"frmgtasaitemfinished",
+         {"txtgtasaitemfinishedcode", "cmdbackgtasaitem", "cmdgtasacodepickback", "cmdbackgtapick",
+          "cmdexit"}},
+        {"frmgtasavehicle",
+         {"lstgtasavehicle", "framecoord", "txtx", "txty", "txtz", "lblx", "lbly", "lblz",
+          "lblcodename", "txtcodename", "txtalarmpercent", "lblalarmpercent", "lbldoorlock",
+          "txtdoorlock", "cmdgencode", "cmdbacktogtasacp", "cmdbacktogtapick", "cmdexit"}},
+        {"frmgtasavehiclefinished",
+         {"txtgtasavehiclefinishedcode", "cmdbackgtasavehicle", "cmdgtasacodepickback",
+          "cmdbackgtapick", "cmdexit"}},
+    };
+    return table;
+}
+
+} // namespace
+
+QStringList lockOutSet(const QString& window) {
+    const auto found = sets().find(window);
+    return found == sets().end() ? QStringList() : found->second;
+}
+
+QStringList windowsWithLockOutSets() {
+    QStringList names;
+    for (const auto& entry : sets())
+        names.append(entry.first);
+    return names;
+}
+
+void setLockOutSet(Window& window, bool locked) {
+    for (const QString& name : lockOutSet(window.objectName())) {
+        QObject* control = window.findChild<QObject*>(name);
+        Q_ASSERT_X(control, "setLockOutSet", qPrintable(window.objectName() + "." + name));
+        if (auto* menu = qobject_cast<QMenu*>(control)) {
+            menu->menuAction()->setEnabled(!locked);
+            menu->setEnabled(!locked);
+        } else if (auto* widget = qobject_cast<QWidget*>(control)) {
+            widget->setEnabled(!locked);
+        }
+    }
+}
+
+} // namespace spawnsmith

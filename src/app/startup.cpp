@@ -1,0 +1,36 @@
+#include "app/startup.h"
+
+#include "app/frame.h"
+#include "platform/platform.h"
+
+#include <QEventLoop>
+#include <QTimer>
+
+#include <cmath>
+
+namespace spawnsmith {
+
+void startUp(Frame& frame) {
+    Platform& platform = frame.platform();
+    frame.show(QStringLiteral("frmgtaccload"));
+    const double start = platform.now();
+
+    // Each pass services whatever events arrive and sleeps otherwise; a precise timer wakes the
+    // loop when the remaining time should be up, and the clock decides whether it is.
+    QEventLoop loop;
+    QTimer wake;
+    wake.setSingleShot(true);
+    wake.setTimerType(Qt::PreciseTimer);
+    QObject::connect(&wake, &QTimer::timeout, &loop, &QEventLoop::quit);
+    for (double elapsed = platform.now() - start; elapsed < splashSeconds;
+         elapsed = platform.now() - start) {
+        const double remainingMs = (splashSeconds - elapsed) * 1000.0;
+        wake.start(static_cast<int>(std::ceil(remainingMs)));
+        loop.exec();
+    }
+
+    frame.show(QStringLiteral("frmgtapick"));
+    frame.unload(QStringLiteral("frmgtaccload"));
+}
+
+} // namespace spawnsmith

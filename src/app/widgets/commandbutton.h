@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QPushButton>
+
+namespace spawnsmith {
+
+// A command button: Enter presses it while it has the focus, it is never a default button, and
+// a caption too long for one line wraps onto the next instead of being cut off.
+class CommandButton : public QPushButton {
+    Q_OBJECT
+public:
+    CommandButton(const QString& name, const QString& caption, QWidget* parent);
+
+    QSize sizeHint() const override;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+};
+
+} // namespace spawnsmith

@@ -1,0 +1,43 @@
+#include "app/widgets/resultbox.h"
+
+#include <QMimeData>
+#include <QTextCursor>
+
+namespace spawnsmith {
+namespace {
+
+QString withCrLf(QString text) {
+    text.replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
+    return text.replace(QLatin1Char('\n'), QLatin1String("\r\n"));
+}
+
+} // namespace
+
+ResultBox::ResultBox(const QString& name, const QString& accessibleName, QWidget* parent)
+    : QPlainTextEdit(parent) {
+    setObjectName(name);
+    setAccessibleName(accessibleName);
+    setTabChangesFocus(true);
+    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setLineWrapMode(QPlainTextEdit::WidgetWidth);
+}
+
+QString ResultBox::text() const {
+    return withCrLf(toPlainText());
+}
+
+void ResultBox::setText(const QString& text) {
+    // The document treats CR and LF each as a line break; one CR LF is one break.
+    QString lines = text;
+    lines.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    setPlainText(lines);
+}
+
+QMimeData* ResultBox::createMimeDataFromSelection() const {
+    auto* data = new QMimeData;
+    data->setText(withCrLf(textCursor().selectedText()));
+    return data;
+}
+
+} // namespace spawnsmith

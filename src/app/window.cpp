@@ -1,0 +1,39 @@
+#include "app/window.h"
+
+#include <QAbstractButton>
+#include <QCloseEvent>
+#include <QIcon>
+#include <QMenuBar>
+#include <QVBoxLayout>
+
+namespace spawnsmith {
+
+Window::Window(const QString& name, const QString& title, int widthTwips, int heightTwips)
+    : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                           Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
+                           Qt::MSWindowsFixedSizeDialogHint),
+      m_client(new QWidget(this)) {
+    setObjectName(name);
+    setWindowTitle(title);
+    setWindowIcon(QIcon(QStringLiteral(":/images/icon.png")));
+    setAttribute(Qt::WA_DeleteOnClose, false);
+    m_client->setObjectName(name + QStringLiteral("_client"));
+    m_client->setFixedSize(px(widthTwips), px(heightTwips));
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+    layout->addWidget(m_client);
+}
+
+void Window::setMenuBar(QMenuBar* menuBar) {
+    layout()->setMenuBar(menuBar);
+}
+
+void Window::closeEvent(QCloseEvent* event) {
+    event->ignore();
+    if (m_closeBoxButton && m_closeBoxButton->isEnabled())
+        m_closeBoxButton->click();
+}
+
+} // namespace spawnsmith
