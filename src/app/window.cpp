@@ -2,6 +2,7 @@
 
 #include <QAbstractButton>
 #include <QCloseEvent>
+#include <QFont>
 #include <QIcon>
 #include <QMenuBar>
 #include <QVBoxLayout>
@@ -17,6 +18,11 @@ Window::Window(const QString& name, const QString& title, int widthTwips, int he
     setWindowTitle(title);
     setWindowIcon(QIcon(QStringLiteral(":/images/icon.png")));
     setAttribute(Qt::WA_DeleteOnClose, false);
+    // The windows' sizes are fixed in design units, so the text is fixed in size too: the
+    // classic 8-point dialog size, whatever the desktop's default.
+    QFont small = font();
+    small.setPointSize(8);
+    setFont(small);
     m_client->setObjectName(name + QStringLiteral("_client"));
     m_client->setFixedSize(px(widthTwips), px(heightTwips));
     auto* layout = new QVBoxLayout(this);

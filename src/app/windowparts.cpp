@@ -4,6 +4,7 @@
 #include "app/widgets/commandbutton.h"
 #include "app/window.h"
 
+#include <QFontMetrics>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -32,7 +33,16 @@ QLabel* addLabel(QWidget* parent, const char* name, const QString& text, const Q
     auto* label = new QLabel(text, clientOf(parent));
     label->setObjectName(QLatin1String(name));
     label->setGeometry(where);
-    label->setWordWrap(true);
+    // A label with room for one line keeps its text on that line, narrowing the font as far
+    // as needed; taller labels wrap.
+    if (where.height() < 2 * label->fontMetrics().height()) {
+        QFont font = label->font();
+        while (font.pointSize() > 6 && QFontMetrics(font).horizontalAdvance(text) > where.width())
+            font.setPointSize(font.pointSize() - 1);
+        label->setFont(font);
+    } else {
+        label->setWordWrap(true);
+    }
     return label;
 }
 
