@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/frame.h"
+#include "app/widgets/listbox.h"
 #include "app/window.h"
 #include "recordingplatform.h"
 
@@ -13,8 +14,6 @@ class QAbstractButton;
 class QLineEdit;
 
 namespace spawnsmith {
-
-class ListBox;
 
 // The shared base of the GUI suites: a frame with every window registered on a recording
 // platform, torn down after each test, and helpers that act as a user would.
