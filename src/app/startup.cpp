@@ -22,8 +22,10 @@ void startUp(Frame& frame) {
     wake.setSingleShot(true);
     wake.setTimerType(Qt::PreciseTimer);
     QObject::connect(&wake, &QTimer::timeout, &loop, &QEventLoop::quit);
-    for (double elapsed = platform.now() - start; elapsed < splashSeconds;
-         elapsed = platform.now() - start) {
+    while (true) {
+        const double elapsed = platform.now() - start;
+        if (elapsed >= splashSeconds)
+            break;
         const double remainingMs = (splashSeconds - elapsed) * 1000.0;
         wake.start(static_cast<int>(std::ceil(remainingMs)));
         loop.exec();

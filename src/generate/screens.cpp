@@ -33,9 +33,12 @@ QStringList listTexts(Catalogue catalogue) {
 // Lays buttons side by side across `width`, each taking its share of the row.
 void layOutRow(const std::vector<QWidget*>& buttons, const std::vector<int>& shares, int top,
                int height, int width) {
+    Q_ASSERT(buttons.size() == shares.size());
     int total = 0;
     for (int share : shares)
         total += share;
+    if (buttons.empty() || total <= 0)
+        return;
     const int usable = width - 2 * margin - gap * static_cast<int>(buttons.size() - 1);
     int left = margin;
     for (std::size_t i = 0; i < buttons.size(); ++i) {
