@@ -11,6 +11,10 @@
 #include <QLabel>
 #include <QPixmap>
 
+// The images are compiled into the static core library; referencing them here keeps the
+// linker from dropping them from the programs that link it.
+static void loadCompiledInImages() { Q_INIT_RESOURCE(spawnsmith); }
+
 namespace spawnsmith {
 namespace {
 
@@ -125,6 +129,7 @@ void addPickScreens(Frame& frame) {
 }
 
 void addAllWindows(Frame& frame) {
+    loadCompiledInImages();
     addPickScreens(frame);
     addExitDialogs(frame);
     addGta3Windows(frame);
