@@ -8,6 +8,8 @@
 #include "generate/games.h"
 #include "info/info.h"
 
+#include <QGuiApplication>
+#include <QIcon>
 #include <QLabel>
 #include <QPixmap>
 
@@ -24,7 +26,10 @@ Window* buildSplash(Frame&) {
     auto* logo = new QLabel(window->client());
     logo->setObjectName(QStringLiteral("imggtacclogo"));
     logo->setAccessibleName(QStringLiteral("Spawnsmith logo"));
-    logo->setPixmap(QPixmap(QStringLiteral(":/images/splash.png")));
+    // QIcon also loads splash@2x.png on high-DPI screens; asking for the screen's pixel ratio
+    // keeps the logo sharp there instead of stretching the 333 x 227 drawing.
+    logo->setPixmap(QIcon(QStringLiteral(":/images/splash.png"))
+                        .pixmap(QSize(333, 227), qGuiApp->devicePixelRatio()));
     logo->setScaledContents(true);
     logo->setGeometry(twips(0, 0, 4995, 3405));
     return window;
