@@ -9,6 +9,9 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QScrollBar>
+
+#include <algorithm>
 
 namespace spawnsmith {
 namespace {
@@ -58,10 +61,12 @@ Window* buildCreator(Frame& frame, const CreatorSpec& spec) {
     const int navTop = height - margin - buttonHeight;
     const int generateTop = navTop - gap - generateHeight;
     const int upperBottom = generateTop - 2 * gap;
-    const int listWidth = width * 38 / 100;
-
     auto* list = new ListBox(QLatin1String(spec.list), QLatin1String(spec.listAccessibleName),
                              listTexts(spec.catalogue), window->client());
+    // Wide enough for the longest row where the window allows, but never more than half of it.
+    const int widest = list->sizeHintForColumn(0) + list->verticalScrollBar()->sizeHint().width() +
+                       2 * list->frameWidth() + 2;
+    const int listWidth = std::clamp(widest, width * 38 / 100, width / 2);
     list->setGeometry(margin, margin, listWidth, upperBottom - margin);
 
     const int columnLeft = margin + listWidth + 2 * gap;
@@ -124,7 +129,7 @@ Window* buildCreator(Frame& frame, const CreatorSpec& spec) {
         if (qstrcmp(button.name, "cmdexit") == 0)
             window->setCloseBoxButton(created);
     }
-    layOutRow(row, {40, 35, 25}, navTop, buttonHeight, width);
+    layOutRow(row, {44, 32, 24}, navTop, buttonHeight, width);
 
     tabOrder.insert(tabOrder.end(), lastInTabOrder.begin(), lastInTabOrder.end());
     for (std::size_t i = 1; i < tabOrder.size(); ++i)
@@ -151,7 +156,7 @@ Window* buildResult(Frame& frame, const ResultSpec& spec) {
         if (qstrcmp(button.name, "cmdexit") == 0)
             window->setCloseBoxButton(created);
     }
-    layOutRow(row, {34, 26, 24, 16}, buttonsTop, height - buttonsTop - gap, width);
+    layOutRow(row, {38, 26, 22, 14}, buttonsTop, height - buttonsTop - gap, width);
 
     std::vector<QWidget*> tabOrder{box};
     tabOrder.insert(tabOrder.end(), row.begin(), row.end());

@@ -2,6 +2,7 @@
 
 #include <QMimeData>
 #include <QTextCursor>
+#include <QTextDocument>
 
 namespace spawnsmith {
 namespace {
@@ -24,7 +25,9 @@ ResultBox::ResultBox(const QString& name, const QString& accessibleName, QWidget
 }
 
 QString ResultBox::text() const {
-    return withCrLf(toPlainText());
+    // The raw text keeps every character as typed (toPlainText() would turn a no-break space
+    // into a plain one); its paragraph separators are the line breaks.
+    return withCrLf(document()->toRawText());
 }
 
 void ResultBox::setText(const QString& text) {
