@@ -1,5 +1,6 @@
 #include "platform/desktopplatform.h"
 
+#include <QFile>
 #include <QFileInfo>
 #include <QProcess>
 
@@ -35,10 +36,14 @@ void DesktopPlatform::startDetached(const QString& program, const QStringList& a
 void DesktopPlatform::openUrl(const QByteArray& url) {
 #if defined(Q_OS_WIN)
     ShellExecuteA(nullptr, "open", url.constData(), nullptr, nullptr, SW_SHOWNORMAL);
-#elif defined(Q_OS_MACOS)
-    QProcess::startDetached(QStringLiteral("open"), {QString::fromLatin1(url)});
 #else
-    QProcess::startDetached(QStringLiteral("xdg-open"), {QString::fromLatin1(url)});
+    // QProcess encodes arguments with QFile::encodeName, so decodeName gives back these bytes.
+    const QString argument = QFile::decodeName(url);
+#if defined(Q_OS_MACOS)
+    QProcess::startDetached(QStringLiteral("open"), {argument});
+#else
+    QProcess::startDetached(QStringLiteral("xdg-open"), {argument});
+#endif
 #endif
 }
 
