@@ -1,0 +1,186 @@
+#include "info/textwindows.h"
+
+#include "app/frame.h"
+#include "app/widgets/resultbox.h"
+#include "app/window.h"
+#include "app/windowparts.h"
+
+#include <QVBoxLayout>
+
+#include <vector>
+
+namespace spawnsmith {
+namespace {
+
+// One control of a fixed-text window. The controls stand in one column, top to bottom, all
+// as wide as the window allows, and the close button follows at the bottom.
+struct Piece {
+    enum Kind { Heading, Text, Box };
+    Kind kind;
+    const char* name;
+    const char* text;
+    const char* accessibleName = nullptr; // a box's is its label's text; a label's is its text
+    int lines = 0; // a box shows this many lines without scrolling, the empty one after a last
+                   // line break included
+};
+
+struct TextWindow {
+    const char* name;
+    const char* title;
+    int widthTwips;
+    int heightTwips;
+    const char* closeButton;
+    const char* owner; // the screen the window is opened over, unlocked again on close
+    Qt::Alignment alignment;
+    std::vector<Piece> pieces;
+};
+
+constexpr auto leftAligned = Qt::AlignLeft | Qt::AlignTop;
+constexpr auto centred = Qt::AlignHCenter | Qt::AlignTop;
+
+const std::vector<Piece> notAvailablePieces = {
+    {Piece::Text, "lblnotava", "Sorry This Function Is Not Yet Available."},
+    {Piece::Text, "lblreason",
+     "Due to a snag in the development of this program this feature has been disabled for this "
+     "version."},
+    {Piece::Text, "lbllater", "I will get it fixed for future versions."},
+};
+
+const TextWindow textWindows[] = {
+    {"frmaboutprogram",
+     "About Program",
+     4695,
+     2415,
+     "cmdclosethiswindow",
+     "frmgtapick",
+     leftAligned,
+     {{Piece::Heading, "lblaboutprogram", "About Spawnsmith"},
+      {Piece::Text, "lblaboutprogramabout",
+       "Spawnsmith is a free tool to help people with generating main.scm code. I created it "
+       "purely for this purpose."},
+      {Piece::Text, "lblreliability",
+       "I cannot be held responible for any damage caused to your computer or the files stored "
+       "within it. I did not create this program for that purpose."}}},
+    {"frmaboutversion",
+     "About Version",
+     4695,
+     4455,
+     "cmdclosewindow",
+     "frmgtapick",
+     leftAligned,
+     {{Piece::Heading, "lblaboutversion", "About Version 0.1"},
+      {Piece::Text, "lblaboutversionabout",
+       "Version 0.1 is the first version of Spawnsmith. It contains the following features:"},
+      {Piece::Box, "txtaboutversionfeatures",
+       "GTA 3 Weapon Spawn Point Creating\r\n"
+       "GTA 3 Melee Weapon Spawn Point Creating\r\n"
+       "GTA 3 Item Spawn Point Creating\r\n"
+       "GTA VC Weapon Spawn Point Creating\r\n"
+       "GTA VC Melee Weapon Spawn Point Creating\r\n"
+       "GTA VC Item Spawn Point Creating\r\n"
+       "GTA SA Weapon Spawn Point Creating\r\n"
+       "GTA SA Melee Weapon Spawn Point Creating\r\n"
+       "GTA SA Item Spawn Point Creating\r\n",
+       "Features", 10},
+      {Piece::Text, "lblbugsfixed", "Bugs Fixed:"},
+      {Piece::Box, "txtbugsfixed", "No Bugs Reported Yet.\r\n", "Bugs Fixed", 2}}},
+    {"frmaboutcopyright",
+     "About Copyright",
+     4695,
+     3990,
+     "cmdclosewindow",
+     "frmgtapick",
+     leftAligned,
+     {{Piece::Heading, "lblaboutcopyright", "About Copyright"},
+      {Piece::Text, "lblaboutcopyrightabout",
+       "Spawnsmith and everything that comes with it belong to Tarvik. You may use it free of "
+       "charge to write your own mission scripts and pass it on unchanged, but you may not sell "
+       "it, change it or offer it for download on a web site without Tarvik's written "
+       "permission."},
+      {Piece::Text, "lblwebsites", "", "Web Sites"},
+      {Piece::Text, "lblcopyright", "Copyright \u00A9 2005 Tarvik. All Rights Reserved."}}},
+    {"frmthanks",
+     "Thanks",
+     4665,
+     3855,
+     "cmdclosewindow",
+     "frmgtapick",
+     leftAligned,
+     {{Piece::Heading, "lblthanks", "Thanks"},
+      {Piece::Text, "lblthanks1",
+       "I would like to thank several people for helping me throughout the develpoment of this "
+       "program."},
+      {Piece::Text, "lblthanks2",
+       "Orrin Vaskel, for the graphics and for his support throughout the development."},
+      {Piece::Text, "lblthanks3",
+       "Bexley Marrow, for his help with the splash screen delay and the new e-mail message "
+       "code."},
+      {Piece::Text, "lblthanks4", "Ysolde Pennick, for her help with the new e-mail message code."},
+      {Piece::Text, "lblthanks5",
+       "The members of the Dockside Scripting Club, for their support."}}},
+    {"frm3notavailable", "Function Not Available", 4695, 1830, "cmdclosewindow", "frmgta3codepick",
+     centred, notAvailablePieces},
+    {"frmvcnotavailable", "Function Not Available", 4695, 1830, "cmdclosewindow",
+     "frmgtavccodepick", centred, notAvailablePieces},
+    {"frmsanotavailable", "Function Not Available", 4695, 1830, "cmdclosewindow",
+     "frmgtasacodepick", centred, notAvailablePieces},
+};
+
+QWidget* addPiece(Window* window, const Piece& piece, Qt::Alignment alignment) {
+    const QString text = QString::fromUtf8(piece.text);
+    if (piece.kind == Piece::Box) {
+        auto* box = new ResultBox(QLatin1String(piece.name),
+                                  QString::fromUtf8(piece.accessibleName), window->client());
+        box->setReadOnly(true);
+        box->setText(text);
+        box->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+        // Frame and document margin above and below, and one pixel more: Qt counts the last
+        // line as fitting only when the viewport is strictly taller than the text.
+        const int margins = 2 * (box->frameWidth() + qRound(box->document()->documentMargin())) + 1;
+        box->setFixedHeight(box->fontMetrics().lineSpacing() * piece.lines + margins);
+        return box;
+    }
+    // The column's layout gives each label its height, so every label wraps.
+    auto* label = new QLabel(text, window->client());
+    label->setObjectName(QLatin1String(piece.name));
+    label->setWordWrap(true);
+    label->setAlignment(alignment);
+    label->setAccessibleName(piece.accessibleName ? QString::fromUtf8(piece.accessibleName) : text);
+    if (piece.kind == Piece::Heading) {
+        QFont font = label->font();
+        font.setBold(true);
+        font.setPointSizeF(font.pointSizeF() * 1.25);
+        label->setFont(font);
+    }
+    return label;
+}
+
+Window* buildTextWindow(Frame& frame, const TextWindow& design) {
+    auto* window = new Window(QLatin1String(design.name),
+                              QStringLiteral("Spawnsmith | ") + QLatin1String(design.title),
+                              design.widthTwips, design.heightTwips);
+    auto* column = new QVBoxLayout(window->client());
+    column->setContentsMargins(px(120), px(120), px(120), px(120));
+    column->setSpacing(px(60));
+    for (const Piece& piece : design.pieces)
+        column->addWidget(addPiece(window, piece, design.alignment));
+    column->addStretch();
+    auto* close = addButton(
+        frame, window, {design.closeButton, "Close This Window", closeDialogTo(design.owner)}, {});
+    close->setFixedHeight(px(390));
+    column->addWidget(close);
+    // The button is the window's one action, so it has the focus and Enter closes the window.
+    window->setFirstFocus(close);
+    window->setCloseBoxButton(close);
+    return window;
+}
+
+} // namespace
+
+void addTextWindows(Frame& frame) {
+    for (const TextWindow& design : textWindows)
+        frame.registerWindow(QLatin1String(design.name),
+                             [&design](Frame& f) { return buildTextWindow(f, design); });
+}
+
+} // namespace spawnsmith
