@@ -18,13 +18,11 @@ private slots:
     void accessKeysAnswerTheConfirmDialog_data();
     void accessKeysAnswerTheConfirmDialog();
     void everyControlHasAnAccessibleName();
-
-private:
-    QWidget* focused(const QString& window);
 };
 
-QWidget* KeyboardTest::focused(const QString& window) {
-    Window* w = frame().loaded(window);
+// The focused control once the window has become the active one.
+static QWidget* focusedIn(Frame& frame, const QString& window) {
+    Window* w = frame.loaded(window);
     w->activateWindow();
     if (!QTest::qWaitForWindowActive(w))
         return nullptr;
@@ -61,7 +59,7 @@ void KeyboardTest::focusStartsOnLowestTabPosition() {
     QFETCH(QString, window);
     QFETCH(QString, control);
     open(window);
-    QWidget* focus = focused(window);
+    QWidget* focus = focusedIn(frame(), window);
     QVERIFY(focus);
     QCOMPARE(focus->objectName(), control);
 }
@@ -106,7 +104,7 @@ void KeyboardTest::tabWalksTheScreenInOrder() {
     open(window);
     QStringList visited;
     for (int i = 0; i < order.size(); ++i) {
-        QWidget* focus = focused(window);
+        QWidget* focus = focusedIn(frame(), window);
         QVERIFY(focus);
         visited << focus->objectName();
         QTest::keyClick(focus, Qt::Key_Tab);
@@ -116,10 +114,10 @@ void KeyboardTest::tabWalksTheScreenInOrder() {
 
 void KeyboardTest::enterPressesTheFocusedButton() {
     open("frmgta3codepick");
-    QWidget* focus = focused("frmgta3codepick");
+    QWidget* focus = focusedIn(frame(), "frmgta3codepick");
     QVERIFY(focus);
     QTest::keyClick(focus, Qt::Key_Tab); // to "Create Item Spawn Point"
-    QTest::keyClick(focused("frmgta3codepick"), Qt::Key_Return);
+    QTest::keyClick(focusedIn(frame(), "frmgta3codepick"), Qt::Key_Return);
     settle();
     QCOMPARE(frame().loadedWindows(), QStringList{"frmgta3item"});
 }
@@ -128,7 +126,7 @@ void KeyboardTest::escapeDoesNothing() {
     for (const char* name : {"frmgta3weapon", "frmgtagpexit", "frm3notavailable"}) {
         frame().unloadAll();
         open(name);
-        QTest::keyClick(focused(name), Qt::Key_Escape);
+        QTest::keyClick(focusedIn(frame(), name), Qt::Key_Escape);
         settle();
         QCOMPARE(frame().loadedWindows(), QStringList{name});
     }
@@ -147,7 +145,7 @@ void KeyboardTest::accessKeysAnswerTheConfirmDialog() {
     QFETCH(int, ends);
     open("frmgta3weaponcode");
     click("frmgta3weaponcode", "cmdexit");
-    QWidget* focus = focused("frmgta3weaponfinishedexit");
+    QWidget* focus = focusedIn(frame(), "frmgta3weaponfinishedexit");
     QVERIFY(focus);
     QTest::keyClick(focus, Qt::Key(key), Qt::AltModifier);
     // An access key animates the press, so the click lands a moment later.
