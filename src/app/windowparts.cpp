@@ -34,8 +34,8 @@ QLabel* addLabel(QWidget* parent, const char* name, const QString& text, const Q
     label->setObjectName(QLatin1String(name));
     label->setGeometry(where);
     // A label with room for one line keeps its text on that line, narrowing the font as far
-    // as needed; taller labels wrap.
-    if (where.height() < 2 * label->fontMetrics().height()) {
+    // as needed; taller labels, and labels placed later by a layout, wrap.
+    if (where.isValid() && where.height() < 2 * label->fontMetrics().height()) {
         QFont font = label->font();
         while (font.pointSize() > 6 && QFontMetrics(font).horizontalAdvance(text) > where.width())
             font.setPointSize(font.pointSize() - 1);
