@@ -137,6 +137,11 @@ void WalkTest::directed_data() {
                         shortcut("frmgtapick", "mnuprogram", Qt::Key_P),
                         shortcut("frmgtapick", "mnuemail", Qt::Key_E),
                         shortcut("frmgtapick", "mnugtaf", Qt::Key_F)};
+    // A menu entry chosen with the mouse works, and a disabled menu title does not open.
+    const Event thanks{Event::Type::MenuClick, "frmgtapick", "mnuthanks2"};
+    QTest::newRow("menus by mouse")
+        << QList<Event>{restart("frmgtapick"), thanks, clickOn("frmthanks", "cmdclosewindow"),
+                        clickOn("frmgtapick", "cmdexit"), thanks};
 }
 
 void WalkTest::directed() {

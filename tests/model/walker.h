@@ -119,8 +119,10 @@ public:
         for (;;) {
             const int roll = pick(100);
             std::optional<Event> event;
-            if (roll < 40)
+            if (roll < 36)
                 event = clickEvent(true);
+            else if (roll < 40)
+                event = clickEvent(true, Event::Type::Press);
             else if (roll < 43)
                 event = clickEvent(false);
             else if (roll < 55)
@@ -183,12 +185,12 @@ private:
         return {Event::Type::Restart, screen};
     }
 
-    std::optional<Event> clickEvent(bool enabled) {
+    std::optional<Event> clickEvent(bool enabled, Event::Type type = Event::Type::Click) {
         QList<Event> candidates;
         for (const QString& window : model.loaded.keys())
             for (const Button& button : windowModel(window).buttons)
                 if (model.enabled(window, button.name) == enabled && registered(button.effect))
-                    candidates.append({Event::Type::Click, window, button.name});
+                    candidates.append({type, window, button.name, pick(2)});
         if (candidates.isEmpty())
             return std::nullopt;
         return pickFrom(candidates);
@@ -333,6 +335,10 @@ private:
         case T::Click:
             if (auto* button = find<QAbstractButton>(e.window, e.control))
                 click(button);
+            break;
+        case T::Press:
+            if (auto* button = find<QAbstractButton>(e.window, e.control))
+                key(button, e.row == 0 ? Qt::Key_Return : Qt::Key_Space);
             break;
         case T::Close:
             if (Window* w = m_frame.loaded(e.window))

@@ -15,6 +15,7 @@
 #include <QStringList>
 
 #include <algorithm>
+#include <array>
 
 namespace spawnsmith::model {
 
@@ -30,6 +31,7 @@ struct Event {
         Shortcut,  // Ctrl+letter on the game-pick screen (or on whatever screen is up)
         MenuClick, // mouse on a menu title, then on one of its entries
         Restart,   // a fresh run starting on the given screen
+        Press,     // Enter (row 0) or Space (row 1) on a button, wherever the focus is
     };
     Type type = Type::Click;
     QString window;
@@ -43,8 +45,10 @@ struct Event {
         : type(t), window(std::move(w)), control(std::move(c)), row(r), text(std::move(typed)) {}
 
     QString describe() const {
-        static const char* names[] = {"click", "select", "list-key", "type", "paste",
-                                      "clear", "close",  "shortcut", "menu", "restart"};
+        static constexpr std::array names = {"click", "select",  "list-key", "type",
+                                             "paste", "clear",   "close",    "shortcut",
+                                             "menu",  "restart", "key"};
+        static_assert(names.size() == static_cast<std::size_t>(Type::Press) + 1);
         QString d = QLatin1String(names[static_cast<int>(type)]) + ' ' + window;
         if (!control.isEmpty())
             d += '.' + control;
@@ -58,6 +62,8 @@ struct Event {
                              : QString(c);
             d += " \"" + shown + '"';
         }
+        if (type == Type::Press)
+            d += row == 0 ? QLatin1String(" Enter") : QLatin1String(" Space");
         if (type == Type::Shortcut)
             d += QStringLiteral(" Ctrl+%1").arg(QChar(static_cast<char16_t>(key)));
         return d;
@@ -123,6 +129,7 @@ public:
             restart(e.window);
             return;
         case T::Click:
+        case T::Press:
             if (enabled(e.window, e.control))
                 press(e.window, e.control);
             return;

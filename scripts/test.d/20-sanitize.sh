@@ -1,0 +1,16 @@
+#!/usr/bin/env bash
+# Builds everything with AddressSanitizer, LeakSanitizer and UBSan and runs every test suite
+# there, the model walk included. Any sanitizer report fails the suite that made it.
+set -euo pipefail
+cd "$(dirname "$0")/../.."
+build=build/sanitize
+
+cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DSPAWNSMITH_WERROR=ON \
+    -DSPAWNSMITH_SANITIZE=ON >/dev/null
+cmake --build "$build"
+
+export QT_QPA_PLATFORM=offscreen
+export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1:strict_string_checks=1
+export LSAN_OPTIONS=suppressions=$PWD/$build/lsan.supp:print_suppressions=0
+export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
+ctest --test-dir "$build" --output-on-failure -j2
