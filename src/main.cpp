@@ -7,7 +7,9 @@
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
+    // The desktop entry matches the windows to its icon and menu entry by these names.
     QApplication::setApplicationName(QStringLiteral("Spawnsmith"));
+    QGuiApplication::setDesktopFileName(QStringLiteral("app.spawnsmith.Spawnsmith"));
     spawnsmith::DesktopPlatform platform;
     spawnsmith::Frame frame(platform);
     spawnsmith::addAllWindows(frame);

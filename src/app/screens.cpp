@@ -15,7 +15,9 @@
 
 // The images are compiled into the static core library; referencing them here keeps the
 // linker from dropping them from the programs that link it.
-static void loadCompiledInImages() { Q_INIT_RESOURCE(spawnsmith); }
+static void loadCompiledInImages() {
+    Q_INIT_RESOURCE(spawnsmith);
+}
 
 namespace spawnsmith {
 namespace {

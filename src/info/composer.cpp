@@ -80,7 +80,11 @@ Window* buildComposer(Frame& frame) {
 
     auto* body = new ResultBox(QStringLiteral("txtBody"), QStringLiteral("Body"), window->client());
     body->setGeometry(twips(boxLeft, bodyTop, boxWidth, buttonTop - margin - bodyTop));
+    // The message keeps the line breaks it was written with; long lines scroll sideways
+    // instead of wrapping mid-sentence.
+    body->setLineWrapMode(QPlainTextEdit::NoWrap);
     body->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    body->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     body->setText(QLatin1String(builtin::mailBody));
     addCaption(window, index, "Body", bodyTop, body);
     tabOrder.append(body);
