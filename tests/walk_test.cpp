@@ -137,6 +137,15 @@ void WalkTest::directed_data() {
                         shortcut("frmgtapick", "mnuprogram", Qt::Key_P),
                         shortcut("frmgtapick", "mnuemail", Qt::Key_E),
                         shortcut("frmgtapick", "mnugtaf", Qt::Key_F)};
+    // Line breaks pasted into a single-line box stay in the field and reach the result box,
+    // which shows each as one break; a CR just before a CR LF is a break of its own.
+    QTest::newRow("line breaks in a field") << QList<Event>{
+        restart("frmgtasaweapon"),
+        selectRow("frmgtasaweapon", "lstgtasaweapon", 7),
+        {Event::Type::Paste, "frmgtasaweapon", "txty", 0, "\r\r\n\U0001F600"},
+        {Event::Type::Paste, "frmgtasaweapon", "txtcodename", 0, "a\nb\rc"},
+        clickOn("frmgtasaweapon", "cmdgencode"),
+        {Event::Type::Paste, "frmgtasaweaponfinished", "txtfinishedcode", 0, "\r\r\n"}};
     // A menu entry chosen with the mouse works, and a disabled menu title does not open.
     const Event thanks{Event::Type::MenuClick, "frmgtapick", "mnuthanks2"};
     QTest::newRow("menus by mouse")

@@ -36,12 +36,23 @@ inline QString expectedText(Shape shape, const QString& fragment, const FieldTex
     return {};
 }
 
-// A multi-line result box shows every line break (CR LF, a lone CR or a lone LF) as one break
-// and gives its text back with CR LF between lines.
+// Text typed or pasted into a multi-line box: a CR LF pair, a lone CR and a lone LF each make
+// one line break, and the box gives its text back with CR LF between lines.
+inline QString asShownInMultiLineBox(const QString& text) {
+    QString shown;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text[i];
+        if (c == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n')
+            ++i;
+        shown += c == u'\r' || c == u'\n' ? QStringLiteral("\r\n") : QString(c);
+    }
+    return shown;
+}
+
+// Generated text written into a result box: its CR LF pairs are line breaks first, so a CR
+// just before one stands alone.
 inline QString asShownInResultBox(QString text) {
-    text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
-    text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
-    return text.replace(QLatin1String("\n"), QLatin1String("\r\n"));
+    return asShownInMultiLineBox(text.replace(QLatin1String("\r\n"), QLatin1String("\n")));
 }
 
 } // namespace spawnsmith::model

@@ -209,7 +209,7 @@ private:
     void append(const QString& window, const QString& box, const QString& text) {
         QString& current = loaded[window].texts[box];
         if (multiLine(window, box)) {
-            current = asShownInResultBox(current + text);
+            current += asShownInMultiLineBox(text);
             return;
         }
         current += text;
