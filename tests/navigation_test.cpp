@@ -1,6 +1,7 @@
 #include "guitestbase.h"
 
 #include "app/lockout/lockoutsets.h"
+#include "model/windows.h"
 
 #include <QLineEdit>
 
@@ -34,71 +35,14 @@ void NavigationTest::navigationButtons_data() {
     QTest::addColumn<QString>("source");
     QTest::addColumn<QString>("button");
     QTest::addColumn<QString>("target");
-    const struct {
-        const char* source;
-        const char* button;
-        const char* target;
-    } rows[] = {
-        {"frmgtapick", "cmdgta3", "frmgta3codepick"},
-        {"frmgtapick", "cmdgtavc", "frmgtavccodepick"},
-        {"frmgtapick", "cmdgtasa", "frmgtasacodepick"},
-        {"frmgta3codepick", "cmdgta3weapon", "frmgta3weapon"},
-        {"frmgta3codepick", "cmdgta3item", "frmgta3item"},
-        {"frmgta3codepick", "cmdgta3cpback", "frmgtapick"},
-        {"frmgtavccodepick", "cmdgtavcweapon", "frmgtavcweapon"},
-        {"frmgtavccodepick", "cmdgtavcitem", "frmgtavcitem"},
-        {"frmgtavccodepick", "cmdgtavcback", "frmgtapick"},
-        {"frmgtasacodepick", "cmdgtasaweapon", "frmgtasaweapon"},
-        {"frmgtasacodepick", "cmdgtasaitem", "frmgtasaitem"},
-        {"frmgtasacodepick", "cmdbacktogtapick", "frmgtapick"},
-        {"frmgta3weapon", "cmdbackgta3cp", "frmgta3codepick"},
-        {"frmgta3weapon", "cmdbackgtapick", "frmgtapick"},
-        {"frmgta3item", "cmdbacktogta3codepick", "frmgta3codepick"},
-        {"frmgta3item", "cmdbacktogtapick", "frmgtapick"},
-        {"frmgta3vehicle", "cmdbacktogta3cp", "frmgta3codepick"},
-        {"frmgta3vehicle", "cmdbacktogtapick", "frmgtapick"},
-        {"frmgtavcweapon", "cmdbacktovccp", "frmgtavccodepick"},
-        {"frmgtavcweapon", "cmdbacktogtapick", "frmgtapick"},
-        {"frmgtavcitem", "cmdbacktovccp", "frmgtavccodepick"},
-        {"frmgtavcitem", "cmdbacktogtapick", "frmgtapick"},
-        {"frmgtavcvehicle", "cmdbacktogtavccp", "frmgtavccodepick"},
-        {"frmgtavcvehicle", "cmdbacktogtapick", "frmgtapick"},
-        {"frmgtasaweapon", "cmdbacktogtasacodepick", "frmgtasacodepick"},
-        {"frmgtasaweapon", "cmdbacktogtapick", "frmgtapick"},
-        {"frmgtasaitem", "cmdbacktogtasacp", "frmgtasacodepick"},
-        {"frmgtasaitem", "cmdbacktogtapick", "frmgtapick"},
-        {"frmgtasavehicle", "cmdbacktogtasacp", "frmgtasacodepick"},
-        {"frmgtasavehicle", "cmdbacktogtapick", "frmgtapick"},
-        {"frmgta3weaponcode", "cmdbackgta3weapon", "frmgta3weapon"},
-        {"frmgta3weaponcode", "cmdgta3codepickback", "frmgta3codepick"},
-        {"frmgta3weaponcode", "cmdbackgtapick", "frmgtapick"},
-        {"frmgta3itemfinished", "cmdbackgta3item", "frmgta3item"},
-        {"frmgta3itemfinished", "cmdgta3codepickback", "frmgta3codepick"},
-        {"frmgta3itemfinished", "cmdbackgtapick", "frmgtapick"},
-        {"frmgta3vehiclefinished", "cmdbackgta3vehicle", "frmgta3vehicle"},
-        {"frmgta3vehiclefinished", "cmdgta3codepickback", "frmgta3codepick"},
-        {"frmgta3vehiclefinished", "cmdbackgtapick", "frmgtapick"},
-        {"frmgtavcweaponfinished", "cmdbackgtavcweapon", "frmgtavcweapon"},
-        {"frmgtavcweaponfinished", "cmdgtavccodepickback", "frmgtavccodepick"},
-        {"frmgtavcweaponfinished", "cmdbackgtapick", "frmgtapick"},
-        {"frmgtavcitemfinished", "cmdbackgtavcitem", "frmgtavcitem"},
-        {"frmgtavcitemfinished", "cmdgtavccodepickback", "frmgtavccodepick"},
-        {"frmgtavcitemfinished", "cmdbackgtapick", "frmgtapick"},
-        {"frmgtavcvehiclefinished", "cmdbackgtavcvehicle", "frmgtavcvehicle"},
-        {"frmgtavcvehiclefinished", "cmdgtavccodepickback", "frmgtavccodepick"},
-        {"frmgtavcvehiclefinished", "cmdbackgtapick", "frmgtapick"},
-        {"frmgtasaweaponfinished", "cmdbackgtasaweapon", "frmgtasaweapon"},
-        {"frmgtasaweaponfinished", "cmdgtasacodepickback", "frmgtasacodepick"},
-        {"frmgtasaweaponfinished", "cmdbackgtapick", "frmgtapick"},
-        {"frmgtasaitemfinished", "cmdbackgtasaitem", "frmgtasaitem"},
-        {"frmgtasaitemfinished", "cmdgtasacodepickback", "frmgtasacodepick"},
-        {"frmgtasaitemfinished", "cmdbackgtapick", "frmgtapick"},
-        {"frmgtasavehiclefinished", "cmdbackgtasavehicle", "frmgtasavehicle"},
-        {"frmgtasavehiclefinished", "cmdgtasacodepickback", "frmgtasacodepick"},
-        {"frmgtasavehiclefinished", "cmdbackgtapick", "frmgtapick"},
-    };
-    for (const auto& row : rows)
-        QTest::addRow("%s.%s", row.source, row.button) << row.source << row.button << row.target;
+    int rows = 0;
+    for (const model::WindowModel& window : model::windows())
+        for (const model::Button& button : window.buttons)
+            if (button.effect.op == model::Effect::Op::Navigate && ++rows)
+                QTest::addRow("%s.%s", qPrintable(window.name), qPrintable(button.name))
+                    << window.name << button.name << button.effect.target;
+    // Three game buttons, three per code-pick screen, two per creator, three per result.
+    QCOMPARE(rows, 3 + 3 * 3 + 9 * 2 + 9 * 3);
 }
 
 void NavigationTest::navigationButtons() {
@@ -123,41 +67,20 @@ void NavigationTest::targetIsShownBeforeSourceDisappears() {
     QCOMPARE(visibleWhenTargetLoads, QStringList{"shown"});
 }
 
-// Every window with an "Exit" button and the dialog that button opens.
+// Every screen with an "Exit" button and the confirm dialog that button opens.
 static void addExitRows() {
     QTest::addColumn<QString>("screen");
     QTest::addColumn<QString>("exitButton");
     QTest::addColumn<QString>("dialog");
-    const struct {
-        const char* screen;
-        const char* exit;
-        const char* dialog;
-    } rows[] = {
-        {"frmgtapick", "cmdexit", "frmgtagpexit"},
-        {"frmgta3codepick", "cmdgta3cpexit", "frmgta3cpexit"},
-        {"frmgtavccodepick", "cmdexit", "frmgtavccpexit"},
-        {"frmgtasacodepick", "cmdexit", "frmgtasacpexit"},
-        {"frmgta3weapon", "cmdexit", "frmgta3weaponexit"},
-        {"frmgta3item", "cmdexit", "frmgta3itemexit"},
-        {"frmgta3vehicle", "cmdexit", "frmgta3vehicleexit"},
-        {"frmgtavcweapon", "cmdexit", "frmgtavcweaponexit"},
-        {"frmgtavcitem", "cmdexit", "frmgtavcitemexit"},
-        {"frmgtavcvehicle", "cmdexit", "frmgtavcvehicleexit"},
-        {"frmgtasaweapon", "cmdexit", "frmgtasaweaponexit"},
-        {"frmgtasaitem", "cmdexit", "frmgtasaitemexit"},
-        {"frmgtasavehicle", "cmdexit", "frmgtasavehicleexit"},
-        {"frmgta3weaponcode", "cmdexit", "frmgta3weaponfinishedexit"},
-        {"frmgta3itemfinished", "cmdexit", "frmgta3itemfinishedexit"},
-        {"frmgta3vehiclefinished", "cmdexit", "frmgta3vehiclefinishedexit"},
-        {"frmgtavcweaponfinished", "cmdexit", "frmgtavcweaponfinishedexit"},
-        {"frmgtavcitemfinished", "cmdexit", "frmgtavcitemfinishedexit"},
-        {"frmgtavcvehiclefinished", "cmdexit", "frmgtavcvehiclefinishedexit"},
-        {"frmgtasaweaponfinished", "cmdexit", "frmgtasaweaponfinishedexit"},
-        {"frmgtasaitemfinished", "cmdexit", "frmgtasaitemfinishedexit"},
-        {"frmgtasavehiclefinished", "cmdexit", "frmgtasavehiclefinishedexit"},
-    };
-    for (const auto& row : rows)
-        QTest::newRow(row.screen) << row.screen << row.exit << row.dialog;
+    for (const model::WindowModel& window : model::windows()) {
+        if (!model::isScreen(window.kind))
+            continue;
+        for (const model::Button& button : window.buttons)
+            if (button.effect.op == model::Effect::Op::OpenDialog &&
+                model::windowModel(button.effect.target).kind == model::Kind::ExitDialog)
+                QTest::newRow(qPrintable(window.name))
+                    << window.name << button.name << button.effect.target;
+    }
 }
 
 // The enabled flag of every named control of a window.
