@@ -278,7 +278,7 @@ private:
         static const QString keys = QStringLiteral("0123456789-.,abcxyzXYZ $&%?=~#+_");
         QString text;
         for (int n = 1 + pick(8); n > 0; --n)
-            text += keys[pick(keys.size())];
+            text += keys[pick(static_cast<int>(keys.size()))];
         return text;
     }
 

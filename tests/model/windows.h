@@ -179,8 +179,8 @@ inline WindowModel named(const QString& name, Kind kind) {
     return w;
 }
 
-inline void add(QMap<QString, WindowModel>& all, WindowModel w) {
-    all.insert(w.name, std::move(w));
+inline void add(QMap<QString, WindowModel>& all, const WindowModel& w) {
+    all.insert(w.name, w);
 }
 
 inline QMap<QString, WindowModel> build() {
