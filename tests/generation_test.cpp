@@ -3,6 +3,7 @@
 #include "app/widgets/listbox.h"
 #include "app/widgets/resultbox.h"
 #include "generate/games.h"
+#include "model/windows.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -17,16 +18,17 @@ namespace {
 // The input boxes a creator may have, in the order the tables below give their texts.
 enum Slot { Code, Ammo, X, Y, Z, Alarm, DoorLock, Angle, SlotCount };
 
-// One creator screen as the user meets it: its list, its boxes by slot (nullptr where the
-// screen has no such box), its button and the result screen it fills.
+// One creator screen as the user meets it: its list, its boxes by slot (empty where the
+// screen has no such box), its button and the result screen it fills; taken from the
+// reference window model.
 struct Creator {
-    const char* name;
-    const char* list;
-    const char* button;
-    const char* result;
-    const char* resultBox;
-    std::array<const char*, SlotCount> boxes;
-    Catalogue (*catalogue)();
+    QString name;
+    QString list;
+    QString button;
+    QString result;
+    QString resultBox;
+    std::array<QString, SlotCount> boxes;
+    Catalogue catalogue;
 };
 
 enum CreatorId {
@@ -41,74 +43,17 @@ enum CreatorId {
     SaVehicle
 };
 
-const Creator creators[] = {
-    {"frmgta3weapon",
-     "lstgta3weapon",
-     "cmdgta3weapongeneratecode",
-     "frmgta3weaponcode",
-     "txtgta3weaponfinishedcode",
-     {"txtgta3weaponname", "txtgta3weaponammo", "txtgta3weaponx", "txtgta3weapony",
-      "txtgta3weaponz", nullptr, nullptr, nullptr},
-     &gta3WeaponCatalogue},
-    {"frmgta3item",
-     "lstitem",
-     "cmdgta3itemgencode",
-     "frmgta3itemfinished",
-     "txtgta3itemfinishedcode",
-     {"txtgta3itemcodename", nullptr, "txtgta3itemcoordx", "txtgta3itemcoordy", "txtgta3itemcoordz",
-      nullptr, nullptr, nullptr},
-     &gta3ItemCatalogue},
-    {"frmgta3vehicle",
-     "lstvehicle",
-     "cmdgencode",
-     "frmgta3vehiclefinished",
-     "txtgta3vehiclefinishedcode",
-     {"txtcodename", nullptr, "txtgta3vehiclex", "txtgta3vehicley", "txtgta3vehiclez",
-      "txtalarmpercent", "txtdoorlockpercent", "txtangle"},
-     &gta3VehicleCatalogue},
-    {"frmgtavcweapon",
-     "lstgtavcweapon",
-     "cmdgencode",
-     "frmgtavcweaponfinished",
-     "txtfinishedcode",
-     {"txtcodename", "txtammo", "txtx", "txty", "txtz", nullptr, nullptr, nullptr},
-     &vcWeaponCatalogue},
-    {"frmgtavcitem",
-     "lstgtavcitem",
-     "cmdgencode",
-     "frmgtavcitemfinished",
-     "txtgtavcitemfinishedcode",
-     {"txtcodename", nullptr, "txtx", "txty", "txtz", nullptr, nullptr, nullptr},
-     &vcItemCatalogue},
-    {"frmgtavcvehicle",
-     "lstvehicle",
-     "cmdgencode",
-     "frmgtavcvehiclefinished",
-     "txtfinishedcode",
-     {"txtcodename", nullptr, "txtx", "txty", "txtz", "txtalarmpercent", "txtdoorlock", "txtangle"},
-     &vcVehicleCatalogue},
-    {"frmgtasaweapon",
-     "lstgtasaweapon",
-     "cmdgencode",
-     "frmgtasaweaponfinished",
-     "txtfinishedcode",
-     {"txtcodename", "txtammo", "txtx", "txty", "txtz", nullptr, nullptr, nullptr},
-     &saWeaponCatalogue},
-    {"frmgtasaitem",
-     "lstgtasaitem",
-     "cmdgencode",
-     "frmgtasaitemfinished",
-     "txtgtasaitemfinishedcode",
-     {"txtcodename", nullptr, "txtx", "txty", "txtz", nullptr, nullptr, nullptr},
-     &saItemCatalogue},
-    {"frmgtasavehicle",
-     "lstgtasavehicle",
-     "cmdgencode",
-     "frmgtasavehiclefinished",
-     "txtgtasavehiclefinishedcode",
-     {"txtcodename", nullptr, "txtx", "txty", "txtz", "txtalarmpercent", "txtdoorlock", "txtangle"},
-     &saVehicleList},
-};
+const char* const creatorNames[] = {"frmgta3weapon",  "frmgta3item",  "frmgta3vehicle",
+                                    "frmgtavcweapon", "frmgtavcitem", "frmgtavcvehicle",
+                                    "frmgtasaweapon", "frmgtasaitem", "frmgtasavehicle"};
+
+Creator creatorOf(int id) {
+    const model::WindowModel& w = model::windowModel(QLatin1String(creatorNames[id]));
+    Creator creator{w.name, w.list, w.generateButton, w.result, w.resultBox, {}, w.catalogue};
+    for (const model::Input& input : w.inputs)
+        creator.boxes[static_cast<std::size_t>(input.field)] = input.box;
+    return creator;
+}
 
 const char* const creatorTags[] = {"GTA3 weapon", "GTA3 item", "GTA3 vehicle",
                                    "VC weapon",   "VC item",   "VC vehicle",
@@ -139,7 +84,7 @@ class GenerationTest : public GuiTestBase {
         if (row >= 0)
             select(creator.name, creator.list, row);
         for (int slot = 0; slot < SlotCount; ++slot)
-            if (creator.boxes[slot] && !texts.value(slot).isEmpty())
+            if (!creator.boxes[slot].isEmpty() && !texts.value(slot).isEmpty())
                 type(creator.name, creator.boxes[slot], texts.value(slot));
         click(creator.name, creator.button);
         if (frame().loaded(creator.name))
@@ -260,7 +205,7 @@ private slots:
         QFETCH(int, row);
         QFETCH(QStringList, texts);
         QFETCH(QString, expected);
-        QCOMPARE(generateThroughWidgets(creators[creator], row, texts), expected);
+        QCOMPARE(generateThroughWidgets(creatorOf(creator), row, texts), expected);
     }
 
     // Every row of every catalogue: the list shows the row's text unchanged, and the result is
@@ -272,8 +217,8 @@ private slots:
     }
     void everyRow() {
         QFETCH(int, creator);
-        const Creator& screen = creators[creator];
-        const Catalogue catalogue = screen.catalogue();
+        const Creator screen = creatorOf(creator);
+        const Catalogue catalogue = screen.catalogue;
         const QString pairTail =
             "40 door_lock  %1  0  10000 at  1.5 -2 3 angle  90" + secondLine + "k" + pairEnd;
         for (std::size_t i = 0; i < catalogue.size(); ++i) {
@@ -328,7 +273,7 @@ private slots:
     void nothingWritten() {
         QFETCH(int, creator);
         QFETCH(int, row);
-        const Creator& screen = creators[creator];
+        const Creator screen = creatorOf(creator);
         QStringList events;
         connect(&frame(), &Frame::windowLoaded, this, [&](const QString& n) { events << "+" + n; });
         connect(&frame(), &Frame::windowUnloaded, this,
@@ -359,7 +304,7 @@ private slots:
         QFETCH(int, creator);
         QFETCH(int, row);
         QFETCH(QString, expected);
-        const Creator& screen = creators[creator];
+        const Creator screen = creatorOf(creator);
         frame()
             .window(screen.result)
             ->findChild<ResultBox*>(screen.resultBox)
@@ -376,15 +321,15 @@ private slots:
         static constexpr int limits[SlotCount] = {0, 0, 7, 7, 7, 3, 3, 3};
         for (int id = Gta3Weapon; id <= SaVehicle; ++id)
             for (int slot = 0; slot < SlotCount; ++slot)
-                if (const char* box = creators[id].boxes[slot])
-                    QTest::addRow("%s %s", creatorTags[id], box)
-                        << id << QString(box) << limits[slot];
+                if (const QString box = creatorOf(id).boxes[slot]; !box.isEmpty())
+                    QTest::addRow("%s %s", creatorTags[id], qPrintable(box))
+                        << id << box << limits[slot];
     }
     void lengthLimits() {
         QFETCH(int, creator);
         QFETCH(QString, box);
         QFETCH(int, limit);
-        const QString name = creators[creator].name;
+        const QString name = creatorOf(creator).name;
         open(name);
         const QString typed = "-1234567.89,0 $abc";
         type(name, box, typed);
@@ -399,7 +344,7 @@ private slots:
     // What the user copies out of the box is the generated text itself: CR LF between the
     // pair's lines, and a pasted non-breaking space or tab left as it was.
     void copiedTextIsExact() {
-        const Creator& screen = creators[VcVehicle];
+        const Creator screen = creatorOf(VcVehicle);
         const QString code = QString::fromUtf8("car\u00a0one\t2");
         open(screen.name);
         select(screen.name, screen.list, 1);
