@@ -436,6 +436,8 @@ int parent(int argc, char** argv) {
         {"resident memory at game-pick", rss, bareRss, "MB", "<= bare + 10", rss <= bareRss + 10});
     rows.push_back({"memory growth over 10,000 navigation cycles", growth, m(bare, "growth"), "MB",
                     "<= 1", growth <= 1.0});
+    rows.push_back({"heap in use, growth over the same cycles", m(ours, "heapgrowth"),
+                    m(bare, "heapgrowth"), "MB", "-", true});
 
     std::printf("platform: %s, %d starts each (medians)\n\n",
                 qgetenv("QT_QPA_PLATFORM").isEmpty() ? "default"
