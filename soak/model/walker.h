@@ -6,7 +6,7 @@
 
 #include "walkmodel.h"
 
-#include "../recordingplatform.h"
+#include "recordingplatform.h"
 #include "app/frame.h"
 #include "app/startup.h"
 #include "app/widgets/listbox.h"

@@ -1,5 +1,5 @@
 // A seeded random walk through the real windows, held step by step against the reference model
-// in tests/model/. SPAWNSMITH_WALK_SEED picks one seed (default: a few fixed ones),
+// in soak/model/. SPAWNSMITH_WALK_SEED picks one seed (default: a few fixed ones),
 // SPAWNSMITH_WALK_STEPS the events per seed, SPAWNSMITH_WALK_TRACE=1 prints every event.
 
 #include "model/walker.h"
