@@ -137,6 +137,13 @@ void Frame::perform(const QString& window, const Action& action) {
     }
 }
 
+const QIcon& Frame::picture(const QString& path) {
+    auto found = m_pictures.find(path);
+    if (found == m_pictures.end())
+        found = m_pictures.insert(path, QIcon(path));
+    return *found;
+}
+
 void Frame::unloadAll() {
     const QStringList names = m_loaded.keys();
     for (const QString& name : names) {

@@ -3,6 +3,7 @@
 #include "app/action.h"
 
 #include <QHash>
+#include <QIcon>
 #include <QObject>
 #include <QPointer>
 #include <QStringList>
@@ -52,6 +53,9 @@ public:
     // Carries out a button's action on behalf of the window that holds the button.
     void perform(const QString& window, const Action& action);
 
+    // A compiled-in picture, decoded once and shared by every window that shows it.
+    const QIcon& picture(const QString& path);
+
     // Unloads every window (tests start each case from nothing).
     void unloadAll();
 
@@ -63,6 +67,7 @@ private:
     Platform& m_platform;
     std::map<QString, WindowBuilder> m_builders;
     QHash<QString, QPointer<Window>> m_loaded;
+    QHash<QString, QIcon> m_pictures;
 };
 
 } // namespace spawnsmith

@@ -59,7 +59,7 @@ Window* buildGamePick(Frame& frame) {
     for (const GameButton& game : gameButtons) {
         auto* button = addButton(frame, window, {game.name, "", navigateTo(game.codePick)},
                                  twips(game.leftTwips, 120, 3135, 3135));
-        button->setIcon(QIcon(QLatin1String(game.logo)));
+        button->setIcon(frame.picture(QLatin1String(game.logo)));
         button->setIconSize(QSize(200, 200));
         button->setAccessibleName(QLatin1String(game.game));
         button->setToolTip(QLatin1String(game.game));
@@ -137,6 +137,8 @@ void addPickScreens(Frame& frame) {
 
 void addAllWindows(Frame& frame) {
     loadCompiledInImages();
+    // Every window shows the program's icon; set once here, it is decoded once.
+    QGuiApplication::setWindowIcon(frame.picture(QStringLiteral(":/images/icon.png")));
     addPickScreens(frame);
     addExitDialogs(frame);
     addGta3Windows(frame);

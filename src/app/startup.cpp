@@ -4,6 +4,8 @@
 #include "platform/platform.h"
 
 #include <QEventLoop>
+#include <QFontMetrics>
+#include <QGuiApplication>
 #include <QTimer>
 
 #include <cmath>
@@ -14,6 +16,10 @@ void startUp(Frame& frame) {
     Platform& platform = frame.platform();
     frame.show(QStringLiteral("frmgtaccload"));
     const double start = platform.now();
+
+    // Once the splash is painted, measure a line of text so that the font configuration is
+    // loaded during the wait rather than when the game-pick screen first shows.
+    QTimer::singleShot(100, [] { QFontMetrics(QGuiApplication::font()).height(); });
 
     // Each pass services whatever events arrive and sleeps otherwise; a precise timer wakes the
     // loop when the remaining time should be up, and the clock decides whether it is.

@@ -3,7 +3,6 @@
 #include <QAbstractButton>
 #include <QCloseEvent>
 #include <QFont>
-#include <QIcon>
 #include <QMenuBar>
 #include <QVBoxLayout>
 
@@ -16,7 +15,6 @@ Window::Window(const QString& name, const QString& title, int widthTwips, int he
       m_client(new QWidget(this)) {
     setObjectName(name);
     setWindowTitle(title);
-    setWindowIcon(QIcon(QStringLiteral(":/images/icon.png")));
     setAttribute(Qt::WA_DeleteOnClose, false);
     // The windows' sizes are fixed in design units, so the text is fixed in size too: the
     // classic 8-point dialog size, whatever the desktop's default.
@@ -33,7 +31,9 @@ Window::Window(const QString& name, const QString& title, int widthTwips, int he
 }
 
 void Window::setMenuBar(QMenuBar* menuBar) {
-    layout()->setMenuBar(menuBar);
+    // Placed as the layout's first widget: QLayout::setMenuBar() leaks a little memory each
+    // time a window with a menu bar is destroyed.
+    static_cast<QVBoxLayout*>(layout())->insertWidget(0, menuBar);
 }
 
 void Window::closeEvent(QCloseEvent* event) {
