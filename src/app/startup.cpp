@@ -19,7 +19,11 @@ void startUp(Frame& frame) {
 
     // Once the splash is painted, measure a line of text so that the font configuration is
     // loaded during the wait rather than when the game-pick screen first shows.
-    QTimer::singleShot(100, [] { QFontMetrics(QGuiApplication::font()).height(); });
+    QTimer warmFonts;
+    warmFonts.setSingleShot(true);
+    QObject::connect(&warmFonts, &QTimer::timeout,
+                     [] { QFontMetrics(QGuiApplication::font()).height(); });
+    warmFonts.start(100);
 
     // Each pass services whatever events arrive and sleeps otherwise; a precise timer wakes the
     // loop when the remaining time should be up, and the clock decides whether it is.
