@@ -12,7 +12,7 @@ if(SPAWNSMITH_FUZZ)
     function(spawnsmith_fuzz_target name)
         add_executable(${name} ${CMAKE_CURRENT_SOURCE_DIR}/fuzz/${name}.cpp ${ARGN})
         target_include_directories(${name} PRIVATE ${CMAKE_CURRENT_SOURCE_DIR}/src
-                                                   ${CMAKE_CURRENT_SOURCE_DIR}/tests)
+                                                   ${CMAKE_CURRENT_SOURCE_DIR}/soak)
         target_compile_options(${name} PRIVATE ${SPAWNSMITH_FUZZ_FLAGS})
         target_link_options(${name} PRIVATE ${SPAWNSMITH_FUZZ_FLAGS})
         target_link_libraries(${name} PRIVATE Qt6::Core)
