@@ -107,12 +107,13 @@ const CodePick codePicks[] = {
       {"cmdexit", "Exit", openDialog("frmgtasacpexit")}}},
 };
 
-Window* buildCodePick(Frame& frame, const CodePick& spec) {
-    auto* window = new Window(QLatin1String(spec.name), QLatin1String(spec.caption), 4260, 3630);
+Window* buildCodePick(Frame& frame, const CodePick& design) {
+    auto* window =
+        new Window(QLatin1String(design.name), QLatin1String(design.caption), 4260, 3630);
     const int left = (4260 - 2775) / 2;
     QWidget* previous = nullptr;
     int top = 120;
-    for (const ButtonSpec& buttonSpec : spec.buttons) {
+    for (const ButtonSpec& buttonSpec : design.buttons) {
         auto* button = addButton(frame, window, buttonSpec, twips(left, top, 2775, 495));
         if (previous)
             QWidget::setTabOrder(previous, button);
@@ -130,9 +131,9 @@ Window* buildCodePick(Frame& frame, const CodePick& spec) {
 void addPickScreens(Frame& frame) {
     frame.registerWindow(QStringLiteral("frmgtaccload"), buildSplash);
     frame.registerWindow(QStringLiteral("frmgtapick"), buildGamePick);
-    for (const CodePick& spec : codePicks)
-        frame.registerWindow(QLatin1String(spec.name),
-                             [&spec](Frame& f) { return buildCodePick(f, spec); });
+    for (const CodePick& design : codePicks)
+        frame.registerWindow(QLatin1String(design.name),
+                             [&design](Frame& f) { return buildCodePick(f, design); });
 }
 
 void addAllWindows(Frame& frame) {

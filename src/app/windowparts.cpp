@@ -17,15 +17,15 @@ QWidget* clientOf(QWidget* parent) {
     return parent;
 }
 
-CommandButton* addButton(Frame& frame, Window* window, const ButtonSpec& spec, const QRect& where,
+CommandButton* addButton(Frame& frame, Window* window, const ButtonSpec& design, const QRect& where,
                          QWidget* parent) {
-    auto* button = new CommandButton(QLatin1String(spec.name), QString::fromUtf8(spec.caption),
+    auto* button = new CommandButton(QLatin1String(design.name), QString::fromUtf8(design.caption),
                                      clientOf(parent ? parent : window));
     button->setGeometry(where);
     const QString windowName = window->objectName();
     QObject::connect(
         button, &QPushButton::clicked, &frame,
-        [&frame, windowName, action = spec.action] { frame.perform(windowName, action); });
+        [&frame, windowName, action = design.action] { frame.perform(windowName, action); });
     return button;
 }
 

@@ -23,7 +23,7 @@ constexpr QRect twips(int left, int top, int width, int height) {
 // The small set of controls every window is made of. Each gets its object name, its caption
 // and its accessible name, is placed on `parent` (the window's client area when a Window is
 // given) and, for buttons, is wired to the frame operation its action names.
-CommandButton* addButton(Frame& frame, Window* window, const ButtonSpec& spec, const QRect& where,
+CommandButton* addButton(Frame& frame, Window* window, const ButtonSpec& design, const QRect& where,
                          QWidget* parent = nullptr);
 QLabel* addLabel(QWidget* parent, const char* name, const QString& text, const QRect& where);
 QLineEdit* addInputBox(QWidget* parent, const char* name, const QString& accessibleName,

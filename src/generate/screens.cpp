@@ -52,17 +52,17 @@ void layOutRow(const std::vector<QWidget*>& buttons, const std::vector<int>& sha
     }
 }
 
-Window* buildCreator(Frame& frame, const CreatorSpec& spec) {
-    auto* window = new Window(QLatin1String(spec.name), QLatin1String(spec.caption),
-                              spec.widthTwips, spec.heightTwips);
-    const int width = px(spec.widthTwips);
-    const int height = px(spec.heightTwips);
+Window* buildCreator(Frame& frame, const CreatorSpec& design) {
+    auto* window = new Window(QLatin1String(design.name), QLatin1String(design.caption),
+                              design.widthTwips, design.heightTwips);
+    const int width = px(design.widthTwips);
+    const int height = px(design.heightTwips);
 
     const int navTop = height - margin - buttonHeight;
     const int generateTop = navTop - gap - generateHeight;
     const int upperBottom = generateTop - 2 * gap;
-    auto* list = new ListBox(QLatin1String(spec.list), QLatin1String(spec.listAccessibleName),
-                             listTexts(spec.catalogue), window->client());
+    auto* list = new ListBox(QLatin1String(design.list), QLatin1String(design.listAccessibleName),
+                             listTexts(design.catalogue), window->client());
     // Wide enough for the longest row where the window allows, but never more than half of it.
     const int widest = list->sizeHintForColumn(0) + list->verticalScrollBar()->sizeHint().width() +
                        2 * list->frameWidth() + 2;
@@ -71,7 +71,7 @@ Window* buildCreator(Frame& frame, const CreatorSpec& spec) {
 
     const int columnLeft = margin + listWidth + 2 * gap;
     const int columnWidth = width - columnLeft - margin;
-    auto* coordinates = addFrame(window, spec.frame, QStringLiteral("Coordinates"),
+    auto* coordinates = addFrame(window, design.frame, QStringLiteral("Coordinates"),
                                  QRect(columnLeft, margin - 2, columnWidth, frameHeight));
 
     std::vector<QWidget*> tabOrder{list};
@@ -79,7 +79,7 @@ Window* buildCreator(Frame& frame, const CreatorSpec& spec) {
     int axis = 0;
     int top = margin - 2 + frameHeight + gap;
     const int axisWidth = (columnWidth - 2 * margin) / 3;
-    for (const InputSpec& input : spec.inputs) {
+    for (const InputSpec& input : design.inputs) {
         const QString label = QString::fromUtf8(input.label);
         QLineEdit* box = nullptr;
         switch (input.place) {
@@ -116,13 +116,13 @@ Window* buildCreator(Frame& frame, const CreatorSpec& spec) {
 
     auto* generateButton =
         addButton(frame, window,
-                  {spec.generateButton, "Generate My Code",
-                   runRoutine([&spec](Frame& f, const QString&) { generate(f, spec); })},
+                  {design.generateButton, "Generate My Code",
+                   runRoutine([&design](Frame& f, const QString&) { generate(f, design); })},
                   QRect(margin, generateTop, width - 2 * margin, generateHeight));
     tabOrder.push_back(generateButton);
 
     std::vector<QWidget*> row;
-    for (const ButtonSpec& button : spec.buttons) {
+    for (const ButtonSpec& button : design.buttons) {
         CommandButton* created = addButton(frame, window, button, QRect());
         row.push_back(created);
         tabOrder.push_back(created);
@@ -138,19 +138,19 @@ Window* buildCreator(Frame& frame, const CreatorSpec& spec) {
     return window;
 }
 
-Window* buildResult(Frame& frame, const ResultSpec& spec) {
-    auto* window = new Window(QLatin1String(spec.name), QLatin1String(spec.caption),
-                              spec.widthTwips, spec.heightTwips);
-    const int width = px(spec.widthTwips);
-    const int height = px(spec.heightTwips);
+Window* buildResult(Frame& frame, const ResultSpec& design) {
+    auto* window = new Window(QLatin1String(design.name), QLatin1String(design.caption),
+                              design.widthTwips, design.heightTwips);
+    const int width = px(design.widthTwips);
+    const int height = px(design.heightTwips);
     const int buttonsTop = px(1440);
 
-    auto* box =
-        new ResultBox(QLatin1String(spec.box), QStringLiteral("Generated code"), window->client());
+    auto* box = new ResultBox(QLatin1String(design.box), QStringLiteral("Generated code"),
+                              window->client());
     box->setGeometry(margin, margin, width - 2 * margin, buttonsTop - margin - gap);
 
     std::vector<QWidget*> row;
-    for (const ButtonSpec& button : spec.buttons) {
+    for (const ButtonSpec& button : design.buttons) {
         CommandButton* created = addButton(frame, window, button, QRect());
         row.push_back(created);
         if (qstrcmp(button.name, "cmdexit") == 0)
@@ -160,7 +160,7 @@ Window* buildResult(Frame& frame, const ResultSpec& spec) {
 
     std::vector<QWidget*> tabOrder{box};
     tabOrder.insert(tabOrder.end(), row.begin(), row.end());
-    if (spec.buttonsFirstInTabOrder)
+    if (design.buttonsFirstInTabOrder)
         std::reverse(tabOrder.begin(), tabOrder.end());
     for (std::size_t i = 1; i < tabOrder.size(); ++i)
         QWidget::setTabOrder(tabOrder[i - 1], tabOrder[i]);
@@ -168,8 +168,8 @@ Window* buildResult(Frame& frame, const ResultSpec& spec) {
     return window;
 }
 
-const char* boxFor(const CreatorSpec& spec, Field field) {
-    for (const InputSpec& input : spec.inputs)
+const char* boxFor(const CreatorSpec& design, Field field) {
+    for (const InputSpec& input : design.inputs)
         if (input.field == field)
             return input.box;
     return nullptr;
@@ -206,29 +206,29 @@ InputSpec angle() {
             Place::ShortLast};
 }
 
-void addCreatorScreen(Frame& frame, const CreatorSpec& spec) {
-    frame.registerWindow(QLatin1String(spec.name),
-                         [&spec](Frame& f) { return buildCreator(f, spec); });
+void addCreatorScreen(Frame& frame, const CreatorSpec& design) {
+    frame.registerWindow(QLatin1String(design.name),
+                         [&design](Frame& f) { return buildCreator(f, design); });
 }
 
-void addResultScreen(Frame& frame, const ResultSpec& spec) {
-    frame.registerWindow(QLatin1String(spec.name),
-                         [&spec](Frame& f) { return buildResult(f, spec); });
+void addResultScreen(Frame& frame, const ResultSpec& design) {
+    frame.registerWindow(QLatin1String(design.name),
+                         [&design](Frame& f) { return buildResult(f, design); });
 }
 
-void generate(Frame& frame, const CreatorSpec& spec) {
-    const QString creatorName = QLatin1String(spec.name);
-    frame.show(QLatin1String(spec.result));
+void generate(Frame& frame, const CreatorSpec& design) {
+    const QString creatorName = QLatin1String(design.name);
+    frame.show(QLatin1String(design.result));
     Window* creator = frame.loaded(creatorName);
-    if (creator && spec.generation == Generation::Assemble) {
-        const auto* list = creator->findChild<ListBox*>(QLatin1String(spec.list));
-        if (const CatalogueRow* row = rowAt(spec.catalogue, list->selectedIndex())) {
+    if (creator && design.generation == Generation::Assemble) {
+        const auto* list = creator->findChild<ListBox*>(QLatin1String(design.list));
+        if (const CatalogueRow* row = rowAt(design.catalogue, list->selectedIndex())) {
             const auto read = [&](Field field) {
-                return creator->findChild<QLineEdit*>(QLatin1String(boxFor(spec, field)))->text();
+                return creator->findChild<QLineEdit*>(QLatin1String(boxFor(design, field)))->text();
             };
             const QString text = assembleLine(row->shape, QString::fromUtf8(row->fragment), read);
-            frame.window(QLatin1String(spec.result))
-                ->findChild<ResultBox*>(QLatin1String(spec.resultBox))
+            frame.window(QLatin1String(design.result))
+                ->findChild<ResultBox*>(QLatin1String(design.resultBox))
                 ->setText(text);
         }
     }

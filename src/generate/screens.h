@@ -71,11 +71,11 @@ InputSpec alarm(const char* labelName, const char* box);
 InputSpec doorLock(const char* labelName, const char* box, const char* toolTip = nullptr);
 InputSpec angle();
 
-void addCreatorScreen(Frame& frame, const CreatorSpec& spec);
-void addResultScreen(Frame& frame, const ResultSpec& spec);
+void addCreatorScreen(Frame& frame, const CreatorSpec& design);
+void addResultScreen(Frame& frame, const ResultSpec& design);
 
 // The generation protocol: show the result screen, write the selected row's text into its box,
 // unload the creator screen.
-void generate(Frame& frame, const CreatorSpec& spec);
+void generate(Frame& frame, const CreatorSpec& design);
 
 } // namespace spawnsmith

@@ -49,18 +49,18 @@ constexpr ExitDialog dialogs[] = {
     {"frmemailexit", "frmsendemail", Focus::Yes},
 };
 
-Window* buildExitDialog(Frame& frame, const ExitDialog& spec) {
-    auto* window = new Window(QLatin1String(spec.name), QStringLiteral("Spawnsmith | Exit?"),
-                              spec.widthTwips, spec.heightTwips);
+Window* buildExitDialog(Frame& frame, const ExitDialog& design) {
+    auto* window = new Window(QLatin1String(design.name), QStringLiteral("Spawnsmith | Exit?"),
+                              design.widthTwips, design.heightTwips);
     auto* label = addLabel(window, "lblexit", "Are You Sure You Want To Exit?",
-                           twips(spec.labelLeftTwips, 120, 2415, 255));
+                           twips(design.labelLeftTwips, 120, 2415, 255));
     label->setAlignment(Qt::AlignCenter);
     auto* yes =
-        addButton(frame, window, {"cmdyes", spec.yes, endProgram()}, twips(120, 600, 1215, 315));
-    auto* no = addButton(frame, window, {"cmdno", spec.no, closeDialogTo(spec.caller)},
+        addButton(frame, window, {"cmdyes", design.yes, endProgram()}, twips(120, 600, 1215, 315));
+    auto* no = addButton(frame, window, {"cmdno", design.no, closeDialogTo(design.caller)},
                          twips(1920, 600, 1215, 315));
     QWidget::setTabOrder(yes, no);
-    window->setFirstFocus(spec.focus == Focus::Yes ? yes : no);
+    window->setFirstFocus(design.focus == Focus::Yes ? yes : no);
     window->setCloseBoxButton(no);
     return window;
 }
@@ -68,9 +68,9 @@ Window* buildExitDialog(Frame& frame, const ExitDialog& spec) {
 } // namespace
 
 void addExitDialogs(Frame& frame) {
-    for (const ExitDialog& spec : dialogs)
-        frame.registerWindow(QLatin1String(spec.name),
-                             [&spec](Frame& f) { return buildExitDialog(f, spec); });
+    for (const ExitDialog& design : dialogs)
+        frame.registerWindow(QLatin1String(design.name),
+                             [&design](Frame& f) { return buildExitDialog(f, design); });
 }
 
 } // namespace spawnsmith
