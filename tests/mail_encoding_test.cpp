@@ -26,6 +26,11 @@ private slots:
         QTest::newRow("euro sign's code-page code") << QString(QChar(0x20AC)) << "%80";
         QTest::newRow("not in the code page") << QString(QChar(0x0100)) << "%3F";
         QTest::newRow("outside the BMP") << QString::fromUtf8("x\U0001F600y") << "x%3Fy";
+        // The flag of England is a black flag followed by tag characters (U+E0000 to U+E007F)
+        // that some converters swallow without a byte.
+        QTest::newRow("tag characters")
+            << QString::fromUtf8("\U0001F3F4\U000E0067\U000E0062\U000E007F") << "%3F%3F%3F%3F";
+        QTest::newRow("lone surrogate") << QString(QChar(0xD800)) << "%3F";
         QTest::newRow("longer than 32766")
             << QString(40000, QChar(0xE9)) << QString("%E9").repeated(40000);
     }
@@ -33,6 +38,35 @@ private slots:
         QFETCH(QString, text);
         QFETCH(QString, encoded);
         QCOMPARE(encodeMailField(text), encoded);
+    }
+
+    // Every Unicode scalar value gets exactly one code: a character from blank to tilde but "&"
+    // stays itself, anything else becomes one "%XX" escape, and only characters outside
+    // Windows-1252 become "%3F".
+    void everyCodePointGetsOneCode() {
+        QString all;
+        for (char32_t c = 0; c <= 0x10FFFF; ++c)
+            if (c < 0xD800 || c > 0xDFFF)
+                all += QStringView(QChar::fromUcs4(c));
+        const QString encoded = encodeMailField(all);
+        qsizetype at = 0;
+        int unrepresentable = 0;
+        for (const char32_t c : all.toUcs4()) {
+            const QString hex = QString::number(c, 16);
+            if (c >= 0x20 && c <= 0x7E && c != '&') {
+                QVERIFY2(encoded.at(at) == QChar(c), qPrintable(hex));
+                ++at;
+                continue;
+            }
+            QVERIFY2(encoded.mid(at, 1) == u"%" &&
+                         encoded.mid(at + 1, 2).toUpper() == encoded.mid(at + 1, 2),
+                     qPrintable(hex));
+            unrepresentable += encoded.mid(at, 3) == u"%3F" ? 1 : 0;
+            at += 3;
+        }
+        QCOMPARE(at, encoded.size());
+        // Windows-1252 holds 251 characters: all of 0x00-0xFF but five bytes of 0x80-0x9F.
+        QCOMPARE(unrepresentable, 0x110000 - 0x800 - 251);
     }
 
     void sendsUrlInCodePage_data() {

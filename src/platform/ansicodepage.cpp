@@ -5,10 +5,6 @@
 
 #ifdef Q_OS_WIN
 #include <windows.h>
-#else
-#include <array>
-#include <cstdint>
-#include <iconv.h>
 #endif
 
 namespace spawnsmith {
@@ -34,47 +30,22 @@ std::optional<QByteArray> toAnsiCode(char32_t character) {
 
 namespace {
 
-// A conversion descriptor from UTF-32 to Windows-1252, opened once and reset per character.
-class Windows1252 {
-public:
-    Windows1252() : m_cd(iconv_open("WINDOWS-1252", "UTF-32LE")) {}
-    ~Windows1252() {
-        if (valid())
-            iconv_close(m_cd);
-    }
-    Windows1252(const Windows1252&) = delete;
-    Windows1252& operator=(const Windows1252&) = delete;
-
-    std::optional<QByteArray> encode(char32_t code) {
-        if (!valid())
-            return std::nullopt;
-        std::array<char, 4> in = {char(code & 0xFF), char((code >> 8) & 0xFF),
-                                  char((code >> 16) & 0xFF), char((code >> 24) & 0xFF)};
-        std::array<char, 8> out{};
-        char* inPtr = in.data();
-        char* outPtr = out.data();
-        size_t inLeft = in.size();
-        size_t outLeft = out.size();
-        iconv(m_cd, nullptr, nullptr, nullptr, nullptr);
-        if (iconv(m_cd, &inPtr, &inLeft, &outPtr, &outLeft) == size_t(-1))
-            return std::nullopt;
-        return QByteArray(out.data(), qsizetype(out.size() - outLeft));
-    }
-
-private:
-    // iconv_open reports failure as (iconv_t)-1.
-    bool valid() const { return reinterpret_cast<intptr_t>(m_cd) != -1; }
-
-    iconv_t m_cd;
-};
+// Windows-1252 is Latin-1 but for its 0x80-0x9F row, which holds typographic characters; the
+// five bytes of that row without a character (0x81, 0x8D, 0x8F, 0x90, 0x9D) hold none here.
+constexpr char16_t windows1252High[32] = {
+    0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0,      0x017D, 0,      0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178};
 
 } // namespace
 
 std::optional<QByteArray> toAnsiCode(char32_t character) {
-    if (character < 0x80)
-        return QByteArray(1, char(character)); // ASCII is the same in every ANSI code page
-    static Windows1252 codec;                  // the user-interface thread is the only caller
-    return codec.encode(character);
+    if (character < 0x80 || (character >= 0xA0 && character <= 0xFF))
+        return QByteArray(1, char(character));
+    for (int i = 0; i < 32; ++i)
+        if (windows1252High[i] != 0 && windows1252High[i] == character)
+            return QByteArray(1, char(0x80 + i));
+    return std::nullopt;
 }
 
 #endif
