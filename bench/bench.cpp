@@ -6,11 +6,11 @@
 //   spawnsmith_bench handlers app|bare    handler times and memory over navigation cycles
 
 #include "app/frame.h"
-#include "app/screens.h"
 #include "app/startup.h"
 #include "app/widgets/listbox.h"
 #include "app/window.h"
 #include "platform/desktopplatform.h"
+#include "wizard/wizard.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -139,11 +139,12 @@ public:
         return t;
     }
     void endProgram() override { m_desktop.endProgram(); }
+    const CodePage& ansiCodePage() override { return m_desktop.ansiCodePage(); }
     bool programExists(const QString& path) override { return m_desktop.programExists(path); }
-    void startDetached(const QString& program, const QStringList& arguments) override {
-        m_desktop.startDetached(program, arguments);
+    void startBrowser(const QString& program, const QString& address) override {
+        m_desktop.startBrowser(program, address);
     }
-    void openUrl(const QByteArray& url) override { m_desktop.openUrl(url); }
+    void openUrl(const QByteArray& url, quintptr owner) override { m_desktop.openUrl(url, owner); }
 
 private:
     DesktopPlatform m_desktop;

@@ -46,8 +46,3 @@ set(CPACK_DEBIAN_PACKAGE_SECTION games)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 
 include(CPack)
-
-option(SPAWNSMITH_TOOLS "Build the developer tools in tools/ (the screenshot walker)" OFF)
-if(SPAWNSMITH_TOOLS)
-    add_subdirectory(tools)
-endif()

@@ -4,8 +4,8 @@
 
 #include "fuzzinput.h"
 
-#include "generate/lineassembly.h"
-#include "model/assembly.h"
+#include "core/lineassembly.h"
+#include "support/model/assembly.h"
 
 #include <cstdio>
 #include <cstdlib>

@@ -6,9 +6,9 @@
 
 #include "fuzzinput.h"
 
-#include "info/mail.h"
-#include "model/mailto.h"
-#include "platform/ansicodepage.h"
+#include "core/codepage.h"
+#include "core/mailto.h"
+#include "support/model/mailto.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -67,7 +67,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     for (const QString& text : input.texts)
         checkField(text);
     const QStringList& t = input.texts;
-    const QByteArray url = toAnsiCodePage(mailtoUrl(t[0], t[1], t[2], t[3], t[4]));
+    const QByteArray url = windows1252().encode(mailtoUrl(t[0], t[1], t[2], t[3], t[4]));
     check(url == model::expectedMailto(t[0], t[1], t[2], t[3], t[4]),
           "the URL differs from its items", t.join(u'|'));
     return 0;

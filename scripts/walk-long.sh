@@ -11,4 +11,4 @@ export QT_QPA_PLATFORM=offscreen
 export SPAWNSMITH_WALK_STEPS=${1:-100000}
 export SPAWNSMITH_WALK_SEED=${2:-$(date +%s)}
 echo "walking $SPAWNSMITH_WALK_STEPS events with seed $SPAWNSMITH_WALK_SEED"
-exec "$build/walk_test" walk -maxwarnings 0
+exec "$build/tests/walk_test" walk -maxwarnings 0

@@ -1,4 +1,4 @@
-#include "generate/games.h"
+#include "core/catalogues.h"
 
 #include <QRegularExpression>
 #include <QSet>

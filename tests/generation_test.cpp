@@ -1,9 +1,9 @@
-#include "guitestbase.h"
+#include "support/guitestbase.h"
 
 #include "app/widgets/listbox.h"
-#include "app/widgets/resultbox.h"
-#include "generate/games.h"
-#include "model/windows.h"
+#include "app/widgets/textarea.h"
+#include "core/catalogues.h"
+#include "support/model/windows.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -252,7 +252,7 @@ private slots:
             QVERIFY2(produced == expected,
                      qPrintable(QString("row %1: %2").arg(row).arg(produced)));
             // The pair shows as two lines in the box, a single line shape as one.
-            auto* box = control<ResultBox>(screen.result, screen.resultBox);
+            auto* box = control<TextArea>(screen.result, screen.resultBox);
             QCOMPARE(box->blockCount(), expected.contains(secondLine) ? 2 : 1);
             frame().unload(screen.result);
             settle();
@@ -307,7 +307,7 @@ private slots:
         const Creator screen = creatorOf(creator);
         frame()
             .window(screen.result)
-            ->findChild<ResultBox*>(screen.resultBox)
+            ->findChild<TextArea*>(screen.resultBox)
             ->setText("old line\r\nsecond old line");
         QCOMPARE(generateThroughWidgets(screen, row, everyBox), expected);
     }
@@ -351,7 +351,7 @@ private slots:
         paste(screen.name, screen.boxes[Code], code);
         type(screen.name, screen.boxes[Alarm], "7");
         click(screen.name, screen.button);
-        auto* box = control<ResultBox>(screen.result, screen.resultBox);
+        auto* box = control<TextArea>(screen.result, screen.resultBox);
         box->selectAll();
         box->copy();
         QCOMPARE(QApplication::clipboard()->text(),

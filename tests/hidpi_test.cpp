@@ -1,4 +1,4 @@
-#include "guitestbase.h"
+#include "support/guitestbase.h"
 
 #include <QAbstractButton>
 #include <QApplication>

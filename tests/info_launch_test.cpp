@@ -1,7 +1,7 @@
 #include "app/frame.h"
-#include "app/screens.h"
 #include "app/window.h"
 #include "platform/desktopplatform.h"
+#include "wizard/wizard.h"
 
 #include <QAbstractButton>
 #include <QAction>

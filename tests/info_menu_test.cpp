@@ -1,7 +1,7 @@
-#include "guitestbase.h"
+#include "support/guitestbase.h"
 
 #include "app/lockout/lockoutsets.h"
-#include "app/widgets/resultbox.h"
+#include "app/widgets/textarea.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -170,7 +170,7 @@ void InfoMenuTest::windowsShowAllTheirText() {
                              ? label->heightForWidth(label->width()) <= label->height()
                              : label->sizeHint().width() <= label->width(),
                          where);
-            if (auto* box = qobject_cast<ResultBox*>(child); box && box->isReadOnly())
+            if (auto* box = qobject_cast<TextArea*>(child); box && box->isReadOnly())
                 QVERIFY2(box->verticalScrollBar()->maximum() == 0, where);
         }
         if (QString(name) == "frmaboutversion") {

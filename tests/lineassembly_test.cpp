@@ -1,4 +1,4 @@
-#include "generate/lineassembly.h"
+#include "core/lineassembly.h"
 
 #include <QMap>
 #include <QTest>

@@ -1,6 +1,6 @@
-#include "guitestbase.h"
+#include "support/guitestbase.h"
 
-#include "app/widgets/resultbox.h"
+#include "app/widgets/textarea.h"
 
 using namespace spawnsmith;
 
@@ -52,7 +52,7 @@ void MailComposerTest::launchHandsOverUrlOnce() {
     type(w, "txtBcc", bcc);
     type(w, "txtTo", "x"); // read-only: typing changes nothing
     type(w, "txtSubject", "x");
-    auto* bodyBox = control<ResultBox>(w, "txtBody");
+    auto* bodyBox = control<TextArea>(w, "txtBody");
     if (!body.isNull()) {
         bodyBox->setFocus();
         QTest::keyClick(bodyBox, Qt::Key_A, Qt::ControlModifier);

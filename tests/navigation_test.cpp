@@ -1,7 +1,7 @@
-#include "guitestbase.h"
+#include "support/guitestbase.h"
 
 #include "app/lockout/lockoutsets.h"
-#include "model/windows.h"
+#include "support/model/windows.h"
 
 #include <QLineEdit>
 

@@ -1,4 +1,4 @@
-#include "guitestbase.h"
+#include "support/guitestbase.h"
 
 #include "app/startup.h"
 

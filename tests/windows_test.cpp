@@ -1,5 +1,6 @@
-#include "guitestbase.h"
+#include "support/guitestbase.h"
 
+#include "app/layout.h"
 #include "app/lockout/lockoutsets.h"
 
 #include <QGroupBox>

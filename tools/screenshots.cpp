@@ -5,10 +5,12 @@
 // tools/screenshots.sh provides one with Xvfb.
 
 #include "app/frame.h"
-#include "app/screens.h"
 #include "app/widgets/listbox.h"
 #include "app/window.h"
+#include "core/codepage.h"
 #include "platform/platform.h"
+#include "platform/steadyclock.h"
+#include "wizard/wizard.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -18,7 +20,6 @@
 #include <QScreen>
 #include <QTest>
 
-#include <chrono>
 #include <cstdio>
 
 using namespace spawnsmith;
@@ -28,14 +29,12 @@ namespace {
 // Nothing leaves the program while it is photographed: no browser, no mail, no exit.
 class QuietPlatform final : public Platform {
 public:
-    double now() override {
-        using namespace std::chrono;
-        return duration<double>(steady_clock::now().time_since_epoch()).count();
-    }
+    double now() override { return steadyClockSeconds(); }
     void endProgram() override {}
+    const CodePage& ansiCodePage() override { return windows1252(); }
     bool programExists(const QString&) override { return false; }
-    void startDetached(const QString&, const QStringList&) override {}
-    void openUrl(const QByteArray&) override {}
+    void startBrowser(const QString&, const QString&) override {}
+    void openUrl(const QByteArray&, quintptr) override {}
 };
 
 class Photographer {

@@ -14,7 +14,7 @@ struct Action {
     enum class Op { Navigate, OpenDialog, CloseDialog, EndProgram, Run, None };
     Op op = Op::None;
     QString target; // Navigate/OpenDialog: the window to show; CloseDialog: the window to unlock
-    std::function<void(Frame&, const QString& window)> run = {};
+    std::function<void(Frame&)> run = {};
 };
 
 inline Action navigateTo(const char* screen) {
@@ -32,12 +32,12 @@ inline Action endProgram() {
 inline Action noAction() {
     return {};
 }
-inline Action runRoutine(std::function<void(Frame&, const QString&)> routine) {
+inline Action runRoutine(std::function<void(Frame&)> routine) {
     return {Action::Op::Run, {}, std::move(routine)};
 }
 
-// A command button: its object name, caption and action.
-struct ButtonSpec {
+// A command button of a window: its object name, caption and action.
+struct Button {
     const char* name;
     const char* caption;
     Action action;

@@ -48,6 +48,7 @@ Window* Frame::window(const QString& name) {
     if (builder == m_builders.end())
         return nullptr;
     Window* created = builder->second(*this);
+    attachLockOutSet(*created);
     m_loaded.insert(name, created);
     emit windowLoaded(name);
     return created;
@@ -106,12 +107,12 @@ void Frame::endProgram() {
 
 void Frame::lock(const QString& name) {
     if (Window* target = loaded(name))
-        setLockOutSet(*target, true);
+        target->setLocked(true);
 }
 
 void Frame::unlock(const QString& name) {
     if (Window* target = loaded(name))
-        setLockOutSet(*target, false);
+        target->setLocked(false);
 }
 
 void Frame::perform(const QString& window, const Action& action) {
@@ -130,7 +131,7 @@ void Frame::perform(const QString& window, const Action& action) {
         break;
     case Action::Op::Run:
         if (action.run)
-            action.run(*this, window);
+            action.run(*this);
         break;
     case Action::Op::None:
         break;

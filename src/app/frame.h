@@ -16,7 +16,7 @@ namespace spawnsmith {
 class Platform;
 class Window;
 
-// Builds one window afresh, in its design-time state.
+// Builds one window afresh, in its state at loading.
 using WindowBuilder = std::function<Window*(Frame&)>;
 
 // The frame holds the single instance of every window, addressed by its name, and offers the
@@ -69,5 +69,13 @@ private:
     QHash<QString, QPointer<Window>> m_loaded;
     QHash<QString, QIcon> m_pictures;
 };
+
+// Registers one window per row of a table of window descriptions, each built from its row.
+template <typename Table, typename Build>
+void registerEach(Frame& frame, const Table& table, Build build) {
+    for (const auto& row : table)
+        frame.registerWindow(QLatin1String(row.name),
+                             [&row, build](Frame& f) { return build(f, row); });
+}
 
 } // namespace spawnsmith

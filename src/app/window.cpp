@@ -1,8 +1,12 @@
 #include "app/window.h"
 
+#include "app/layout.h"
+
 #include <QAbstractButton>
+#include <QAction>
 #include <QCloseEvent>
 #include <QFont>
+#include <QMenu>
 #include <QMenuBar>
 #include <QVBoxLayout>
 
@@ -16,13 +20,13 @@ Window::Window(const QString& name, const QString& title, int widthTwips, int he
     setObjectName(name);
     setWindowTitle(title);
     setAttribute(Qt::WA_DeleteOnClose, false);
-    // The windows' sizes are fixed in design units, so the text is fixed in size too: the
-    // classic 8-point dialog size, whatever the desktop's default.
+    // The windows' sizes are fixed in twips, so the text is fixed in size too: the classic
+    // 8-point dialog size, whatever the desktop's default.
     QFont small = font();
     small.setPointSize(8);
     setFont(small);
     m_client->setObjectName(name + QStringLiteral("_client"));
-    m_client->setFixedSize(px(widthTwips), px(heightTwips));
+    m_client->setFixedSize(twipsSize(widthTwips, heightTwips));
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
@@ -34,6 +38,23 @@ void Window::setMenuBar(QMenuBar* menuBar) {
     // Placed as the layout's first widget: QLayout::setMenuBar() leaks a little memory each
     // time a window with a menu bar is destroyed.
     static_cast<QVBoxLayout*>(layout())->insertWidget(0, menuBar);
+}
+
+void Window::setLockOutSet(const QList<QObject*>& controls) {
+    m_lockOutSet.clear();
+    for (QObject* control : controls)
+        m_lockOutSet.append(control);
+}
+
+void Window::setLocked(bool locked) {
+    for (const QPointer<QObject>& control : m_lockOutSet) {
+        if (auto* menu = qobject_cast<QMenu*>(control)) {
+            menu->menuAction()->setEnabled(!locked);
+            menu->setEnabled(!locked);
+        } else if (auto* widget = qobject_cast<QWidget*>(control)) {
+            widget->setEnabled(!locked);
+        }
+    }
 }
 
 void Window::closeEvent(QCloseEvent* event) {

@@ -1,17 +1,13 @@
 #pragma once
 
 #include <QAbstractButton>
+#include <QList>
 #include <QPointer>
 #include <QWidget>
 
 class QMenuBar;
 
 namespace spawnsmith {
-
-// Converts the design's twips (1/1440 inch) into device-independent pixels: 15 twips a pixel.
-constexpr int px(int twips) {
-    return (twips * 2 + 15) / 30;
-}
 
 // A top-level window of the wizard: fixed size, no minimize or maximize button, the common icon
 // and caption. Controls live on the fixed-size client area, below an optional menu bar. The
@@ -20,7 +16,7 @@ constexpr int px(int twips) {
 class Window : public QWidget {
     Q_OBJECT
 public:
-    // A framed window. `title` is the full caption; sizes are the client area in twips.
+    // A framed window. `title` is the full caption; the client area's size is given in twips.
     Window(const QString& name, const QString& title, int widthTwips, int heightTwips);
 
     QWidget* client() const { return m_client; }
@@ -29,6 +25,13 @@ public:
     void setFirstFocus(QWidget* widget) { m_firstFocus = widget; }
     QWidget* firstFocus() const { return m_firstFocus; }
 
+    // The controls disabled while another window is open over this one, in the order in which
+    // they are walked. A menu stands for its title in the menu bar.
+    void setLockOutSet(const QList<QObject*>& controls);
+    // Sets every control of the set to disabled (locked) or enabled, in order, without touching
+    // any other control.
+    void setLocked(bool locked);
+
 protected:
     void closeEvent(QCloseEvent* event) override;
 
@@ -36,6 +39,7 @@ private:
     QWidget* m_client;
     QPointer<QAbstractButton> m_closeBoxButton;
     QPointer<QWidget> m_firstFocus;
+    QList<QPointer<QObject>> m_lockOutSet;
 };
 
 } // namespace spawnsmith

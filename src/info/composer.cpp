@@ -1,11 +1,17 @@
 #include "info/composer.h"
 
+#include "app/controls.h"
 #include "app/frame.h"
-#include "app/widgets/resultbox.h"
+#include "app/layout.h"
+#include "app/widgets/commandbutton.h"
+#include "app/widgets/textarea.h"
 #include "app/window.h"
-#include "app/windowparts.h"
 #include "info/builtins.h"
-#include "info/mail.h"
+#include "info/sendemail.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPointer>
 
 namespace spawnsmith {
 namespace {
@@ -23,31 +29,35 @@ constexpr int buttonHeight = 570;
 constexpr int buttonTop = heightTwips - margin - buttonHeight;
 constexpr int buttonWidth = (widthTwips - 4 * margin) / 3;
 
-// The single-line fields, top to bottom, each with its caption label of the array Label1.
-struct Field {
+// The single-line boxes, top to bottom, each with its caption label of the array Label1.
+struct ComposerBox {
     const char* name;
     const char* caption;
     const char* initialText;
     bool readOnly;
 };
 
-constexpr Field fields[] = {
+constexpr ComposerBox boxes[] = {
     {"txtTo", "To", builtin::makerEmail, true},
     {"txtCc", "CC", "", false},
     {"txtBcc", "BCC", "", false},
     {"txtSubject", "Subject", builtin::mailSubject, true},
 };
 
-void send(Frame& frame, const QString& composer) {
-    Window* window = frame.loaded(composer);
-    if (!window)
-        return;
-    auto lineText = [window](const char* name) {
-        return window->findChild<QLineEdit*>(QLatin1String(name))->text();
-    };
-    sendEMail(frame.platform(), lineText("txtTo"), lineText("txtCc"), lineText("txtBcc"),
-              lineText("txtSubject"),
-              window->findChild<ResultBox*>(QStringLiteral("txtBody"))->text());
+// The composer's five boxes, found when the window is built, in the order the URL takes them.
+struct MessageBoxes {
+    QPointer<QLineEdit> to;
+    QPointer<QLineEdit> cc;
+    QPointer<QLineEdit> bcc;
+    QPointer<QLineEdit> subject;
+    QPointer<TextArea> body;
+};
+
+// "Launch E-Mail Application": reads the five boxes in order and hands the message over on
+// behalf of the composer window.
+void send(Frame& frame, Window* composer, const MessageBoxes& message) {
+    sendEMail(frame.platform(), composer->winId(), message.to->text(), message.cc->text(),
+              message.bcc->text(), message.subject->text(), message.body->text());
 }
 
 QLabel* addCaption(Window* window, int index, const char* caption, int top, QWidget* buddy) {
@@ -65,20 +75,22 @@ Window* buildComposer(Frame& frame) {
         new Window(QStringLiteral("frmsendemail"), QStringLiteral("Spawnsmith | E-Mail Author"),
                    widthTwips, heightTwips);
     QList<QWidget*> tabOrder;
+    QList<QLineEdit*> lines;
     int top = margin;
     int index = 0;
-    for (const Field& field : fields) {
-        QLineEdit* box = addInputBox(window, field.name, QLatin1String(field.caption), 0,
-                                     twips(boxLeft, top, boxWidth, lineHeight));
+    for (const ComposerBox& field : boxes) {
+        QLineEdit* box = addTextBox(window, field.name, QLatin1String(field.caption), 0,
+                                    twips(boxLeft, top, boxWidth, lineHeight));
         box->setText(QLatin1String(field.initialText));
         box->setReadOnly(field.readOnly);
         box->setCursorPosition(0);
         addCaption(window, index++, field.caption, top, box);
         tabOrder.append(box);
+        lines.append(box);
         top += rowPitch;
     }
 
-    auto* body = new ResultBox(QStringLiteral("txtBody"), QStringLiteral("Body"), window->client());
+    auto* body = new TextArea(QStringLiteral("txtBody"), QStringLiteral("Body"), window->client());
     body->setGeometry(twips(boxLeft, bodyTop, boxWidth, buttonTop - margin - bodyTop));
     // The message keeps the line breaks it was written with; long lines scroll sideways
     // instead of wrapping mid-sentence.
@@ -89,23 +101,28 @@ Window* buildComposer(Frame& frame) {
     addCaption(window, index, "Body", bodyTop, body);
     tabOrder.append(body);
 
-    const ButtonSpec buttons[] = {
-        {"cmdSend", "Launch E-Mail Application", runRoutine(send)},
+    const MessageBoxes message{lines[0], lines[1], lines[2], lines[3], body};
+    const Button buttons[] = {
+        {"cmdSend", "Launch E-Mail Application",
+         runRoutine([window, message](Frame& f) { send(f, window, message); })},
         {"cmdclosewindow", "Close This Window", closeDialogTo("frmgtapick")},
         {"cmdexit", "Exit", openDialog("frmemailexit")},
     };
     int left = margin;
-    for (const ButtonSpec& button : buttons) {
-        tabOrder.append(
-            addButton(frame, window, button, twips(left, buttonTop, buttonWidth, buttonHeight)));
+    QAbstractButton* close = nullptr;
+    for (const Button& button : buttons) {
+        CommandButton* created =
+            addButton(frame, window, button, twips(left, buttonTop, buttonWidth, buttonHeight));
+        if (qstrcmp(button.name, "cmdclosewindow") == 0)
+            close = created;
+        tabOrder.append(created);
         left += buttonWidth + margin;
     }
     for (qsizetype i = 1; i < tabOrder.size(); ++i)
         QWidget::setTabOrder(tabOrder[i - 1], tabOrder[i]);
 
     window->setFirstFocus(tabOrder.first());
-    window->setCloseBoxButton(
-        window->findChild<QAbstractButton*>(QStringLiteral("cmdclosewindow")));
+    window->setCloseBoxButton(close);
     return window;
 }
 

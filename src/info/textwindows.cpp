@@ -1,9 +1,13 @@
 #include "info/textwindows.h"
 
+#include "app/controls.h"
 #include "app/frame.h"
-#include "app/widgets/resultbox.h"
+#include "app/layout.h"
+#include "app/widgets/commandbutton.h"
+#include "app/widgets/textarea.h"
 #include "app/window.h"
-#include "app/windowparts.h"
+
+#include <QLabel>
 
 #include <QVBoxLayout>
 
@@ -34,6 +38,9 @@ struct TextWindow {
     Qt::Alignment alignment;
     std::vector<Piece> pieces;
 };
+
+// The close button's height, in twips.
+constexpr int closeButtonHeight = 390;
 
 constexpr auto leftAligned = Qt::AlignLeft | Qt::AlignTop;
 constexpr auto centred = Qt::AlignHCenter | Qt::AlignTop;
@@ -129,8 +136,8 @@ const TextWindow textWindows[] = {
 QWidget* addPiece(Window* window, const Piece& piece, Qt::Alignment alignment) {
     const QString text = QString::fromUtf8(piece.text);
     if (piece.kind == Piece::Box) {
-        auto* box = new ResultBox(QLatin1String(piece.name),
-                                  QString::fromUtf8(piece.accessibleName), window->client());
+        auto* box = new TextArea(QLatin1String(piece.name), QString::fromUtf8(piece.accessibleName),
+                                 window->client());
         box->setReadOnly(true);
         box->setText(text);
         box->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
@@ -155,19 +162,19 @@ QWidget* addPiece(Window* window, const Piece& piece, Qt::Alignment alignment) {
     return label;
 }
 
-Window* buildTextWindow(Frame& frame, const TextWindow& design) {
-    auto* window = new Window(QLatin1String(design.name),
-                              QStringLiteral("Spawnsmith | ") + QLatin1String(design.title),
-                              design.widthTwips, design.heightTwips);
+Window* buildTextWindow(Frame& frame, const TextWindow& text) {
+    auto* window = new Window(QLatin1String(text.name),
+                              QStringLiteral("Spawnsmith | ") + QLatin1String(text.title),
+                              text.widthTwips, text.heightTwips);
     auto* column = new QVBoxLayout(window->client());
-    column->setContentsMargins(px(120), px(120), px(120), px(120));
-    column->setSpacing(px(60));
-    for (const Piece& piece : design.pieces)
-        column->addWidget(addPiece(window, piece, design.alignment));
+    column->setContentsMargins(px(marginTwips), px(marginTwips), px(marginTwips), px(marginTwips));
+    column->setSpacing(px(gapTwips));
+    for (const Piece& piece : text.pieces)
+        column->addWidget(addPiece(window, piece, text.alignment));
     column->addStretch();
-    auto* close = addButton(
-        frame, window, {design.closeButton, "Close This Window", closeDialogTo(design.owner)}, {});
-    close->setFixedHeight(px(390));
+    auto* close = addButton(frame, window,
+                            {text.closeButton, "Close This Window", closeDialogTo(text.owner)}, {});
+    close->setFixedHeight(px(closeButtonHeight));
     column->addWidget(close);
     // The button is the window's one action, so it has the focus and Enter closes the window.
     window->setFirstFocus(close);
@@ -178,9 +185,7 @@ Window* buildTextWindow(Frame& frame, const TextWindow& design) {
 } // namespace
 
 void addTextWindows(Frame& frame) {
-    for (const TextWindow& design : textWindows)
-        frame.registerWindow(QLatin1String(design.name),
-                             [&design](Frame& f) { return buildTextWindow(f, design); });
+    registerEach(frame, textWindows, buildTextWindow);
 }
 
 } // namespace spawnsmith

@@ -1,27 +1,27 @@
 #include "platform/desktopplatform.h"
 
+#include "core/codepage.h"
+#include "platform/steadyclock.h"
+#include "platform/systemplatform.h"
+
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
 
-#include <chrono>
 #include <cstdlib>
-
-#ifdef Q_OS_WIN
-#include <windows.h>
-
-#include <shellapi.h>
-#endif
 
 namespace spawnsmith {
 
 double DesktopPlatform::now() {
-    using namespace std::chrono;
-    return duration<double>(steady_clock::now().time_since_epoch()).count();
+    return steadyClockSeconds();
 }
 
 void DesktopPlatform::endProgram() {
     std::_Exit(0);
+}
+
+const CodePage& DesktopPlatform::ansiCodePage() {
+    return windows1252();
 }
 
 bool DesktopPlatform::programExists(const QString& path) {
@@ -29,14 +29,11 @@ bool DesktopPlatform::programExists(const QString& path) {
     return info.isFile() && info.isExecutable();
 }
 
-void DesktopPlatform::startDetached(const QString& program, const QStringList& arguments) {
-    QProcess::startDetached(program, arguments);
+void DesktopPlatform::startBrowser(const QString& program, const QString& address) {
+    QProcess::startDetached(program, {address});
 }
 
-void DesktopPlatform::openUrl(const QByteArray& url) {
-#if defined(Q_OS_WIN)
-    ShellExecuteA(nullptr, "open", url.constData(), nullptr, nullptr, SW_SHOWNORMAL);
-#else
+void DesktopPlatform::openUrl(const QByteArray& url, quintptr) {
     // QProcess encodes arguments with QFile::encodeName, so decodeName gives back these bytes.
     const QString argument = QFile::decodeName(url);
 #if defined(Q_OS_MACOS)
@@ -44,7 +41,10 @@ void DesktopPlatform::openUrl(const QByteArray& url) {
 #else
     QProcess::startDetached(QStringLiteral("xdg-open"), {argument});
 #endif
-#endif
+}
+
+std::unique_ptr<Platform> makeSystemPlatform() {
+    return std::make_unique<DesktopPlatform>();
 }
 
 } // namespace spawnsmith

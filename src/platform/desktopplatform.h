@@ -4,14 +4,16 @@
 
 namespace spawnsmith {
 
-// The real platform: the steady clock, _Exit, QProcess::startDetached and the desktop's URL opener.
+// A Unix-like desktop: the steady clock, _Exit, QProcess and the desktop's URL opener
+// (xdg-open; open on macOS). Its ANSI code page is Windows-1252.
 class DesktopPlatform final : public Platform {
 public:
     double now() override;
     void endProgram() override;
+    const CodePage& ansiCodePage() override;
     bool programExists(const QString& path) override;
-    void startDetached(const QString& program, const QStringList& arguments) override;
-    void openUrl(const QByteArray& url) override;
+    void startBrowser(const QString& program, const QString& address) override;
+    void openUrl(const QByteArray& url, quintptr ownerWindow) override;
 };
 
 } // namespace spawnsmith

@@ -2,12 +2,14 @@
 
 #include <QByteArray>
 #include <QString>
-#include <QStringList>
 
 namespace spawnsmith {
 
+class CodePage;
+
 // Everything the wizard asks of the operating system goes through this interface, so that tests
-// can swap in a recorder and nothing else in the program touches processes, URLs or the clock.
+// can swap in a recorder and nothing else in the program touches processes, URLs, the clock or
+// the system's character set.
 class Platform {
 public:
     virtual ~Platform() = default;
@@ -18,14 +20,20 @@ public:
     // Terminates the process at once; no further handler runs.
     virtual void endProgram() = 0;
 
-    // True when an executable exists at this absolute path.
+    // The system's ANSI code page, in which URLs are handed to the desktop.
+    virtual const CodePage& ansiCodePage() = 0;
+
+    // True when an executable exists at this path and the path is an absolute one on this
+    // system (so nothing is ever looked up in the current folder).
     virtual bool programExists(const QString& path) = 0;
 
-    // Starts a program as a new detached process, without a shell and without waiting for it.
-    virtual void startDetached(const QString& program, const QStringList& arguments) = 0;
+    // Starts the browser at `program` on the address as a new process, its main window
+    // minimized and given the focus, without a shell and without waiting for it.
+    virtual void startBrowser(const QString& program, const QString& address) = 0;
 
-    // Hands a URL byte for byte to the desktop's default handler for its scheme.
-    virtual void openUrl(const QByteArray& url) = 0;
+    // Hands a URL, byte for byte, to the desktop's default handler for its scheme (the shell's
+    // "open"), on behalf of the given window (0: none).
+    virtual void openUrl(const QByteArray& url, quintptr ownerWindow) = 0;
 };
 
 } // namespace spawnsmith

@@ -1,9 +1,10 @@
 #include "app/lockout/exitdialogs.h"
 
+#include "app/controls.h"
 #include "app/frame.h"
+#include "app/layout.h"
 #include "app/widgets/commandbutton.h"
 #include "app/window.h"
-#include "app/windowparts.h"
 
 #include <QLabel>
 
@@ -49,18 +50,18 @@ constexpr ExitDialog dialogs[] = {
     {"frmemailexit", "frmsendemail", Focus::Yes},
 };
 
-Window* buildExitDialog(Frame& frame, const ExitDialog& design) {
-    auto* window = new Window(QLatin1String(design.name), QStringLiteral("Spawnsmith | Exit?"),
-                              design.widthTwips, design.heightTwips);
+Window* buildExitDialog(Frame& frame, const ExitDialog& dialog) {
+    auto* window = new Window(QLatin1String(dialog.name), QStringLiteral("Spawnsmith | Exit?"),
+                              dialog.widthTwips, dialog.heightTwips);
     auto* label = addLabel(window, "lblexit", "Are You Sure You Want To Exit?",
-                           twips(design.labelLeftTwips, 120, 2415, 255));
+                           twips(dialog.labelLeftTwips, 120, 2415, 255));
     label->setAlignment(Qt::AlignCenter);
     auto* yes =
-        addButton(frame, window, {"cmdyes", design.yes, endProgram()}, twips(120, 600, 1215, 315));
-    auto* no = addButton(frame, window, {"cmdno", design.no, closeDialogTo(design.caller)},
+        addButton(frame, window, {"cmdyes", dialog.yes, endProgram()}, twips(120, 600, 1215, 315));
+    auto* no = addButton(frame, window, {"cmdno", dialog.no, closeDialogTo(dialog.caller)},
                          twips(1920, 600, 1215, 315));
     QWidget::setTabOrder(yes, no);
-    window->setFirstFocus(design.focus == Focus::Yes ? yes : no);
+    window->setFirstFocus(dialog.focus == Focus::Yes ? yes : no);
     window->setCloseBoxButton(no);
     return window;
 }
@@ -68,9 +69,7 @@ Window* buildExitDialog(Frame& frame, const ExitDialog& design) {
 } // namespace
 
 void addExitDialogs(Frame& frame) {
-    for (const ExitDialog& design : dialogs)
-        frame.registerWindow(QLatin1String(design.name),
-                             [&design](Frame& f) { return buildExitDialog(f, design); });
+    registerEach(frame, dialogs, buildExitDialog);
 }
 
 } // namespace spawnsmith

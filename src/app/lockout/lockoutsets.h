@@ -13,8 +13,8 @@ QStringList lockOutSet(const QString& window);
 // Every window that has a lock-out set.
 QStringList windowsWithLockOutSets();
 
-// Sets every control of the window's set to disabled (locked) or enabled, in order. A menu in
-// the set is its menu-bar title. Controls outside the set are never touched.
-void setLockOutSet(Window& window, bool locked);
+// Finds the controls of the window's set on the freshly built window and hands them to it, so
+// that locking and unlocking never look a name up. A name the window lacks stops the program.
+void attachLockOutSet(Window& window);
 
 } // namespace spawnsmith

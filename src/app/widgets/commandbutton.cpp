@@ -14,10 +14,6 @@ CommandButton::CommandButton(const QString& name, const QString& caption, QWidge
     setAccessibleName(accessible.remove(QLatin1Char('&')));
 }
 
-QSize CommandButton::sizeHint() const {
-    return QPushButton::sizeHint();
-}
-
 void CommandButton::paintEvent(QPaintEvent*) {
     QStylePainter painter(this);
     QStyleOptionButton option;

@@ -11,8 +11,6 @@ class CommandButton : public QPushButton {
 public:
     CommandButton(const QString& name, const QString& caption, QWidget* parent);
 
-    QSize sizeHint() const override;
-
 protected:
     void paintEvent(QPaintEvent* event) override;
 };

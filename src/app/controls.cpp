@@ -1,0 +1,89 @@
+#include "app/controls.h"
+
+#include "app/frame.h"
+#include "app/layout.h"
+#include "app/widgets/commandbutton.h"
+#include "app/window.h"
+
+#include <QFontMetrics>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+
+namespace spawnsmith {
+
+QWidget* clientOf(QWidget* parent) {
+    if (auto* window = qobject_cast<Window*>(parent))
+        return window->client();
+    return parent;
+}
+
+CommandButton* addButton(Frame& frame, Window* window, const Button& button, const QRect& where,
+                         QWidget* parent) {
+    auto* created = new CommandButton(QLatin1String(button.name), QString::fromUtf8(button.caption),
+                                      clientOf(parent ? parent : window));
+    created->setGeometry(where);
+    const QString windowName = window->objectName();
+    QObject::connect(
+        created, &QPushButton::clicked, &frame,
+        [&frame, windowName, action = button.action] { frame.perform(windowName, action); });
+    return created;
+}
+
+QLabel* addLabel(QWidget* parent, const char* name, const QString& text, const QRect& where) {
+    auto* label = new QLabel(text, clientOf(parent));
+    label->setObjectName(QLatin1String(name));
+    label->setGeometry(where);
+    // A label with room for one line keeps its text on that line, narrowing the font as far
+    // as needed; taller labels, and labels placed later by a layout, wrap.
+    if (where.isValid() && where.height() < 2 * label->fontMetrics().height()) {
+        QFont font = label->font();
+        while (font.pointSize() > 6 && QFontMetrics(font).horizontalAdvance(text) > where.width())
+            font.setPointSize(font.pointSize() - 1);
+        label->setFont(font);
+    } else {
+        label->setWordWrap(true);
+    }
+    return label;
+}
+
+QLineEdit* addTextBox(QWidget* parent, const char* name, const QString& accessibleName,
+                      int maxLength, const QRect& where) {
+    auto* box = new QLineEdit(clientOf(parent));
+    box->setObjectName(QLatin1String(name));
+    box->setAccessibleName(accessibleName);
+    if (maxLength > 0)
+        box->setMaxLength(maxLength);
+    box->setGeometry(where);
+    return box;
+}
+
+void layOutRow(const std::vector<QWidget*>& widgets, const std::vector<int>& shares, int topTwips,
+               int heightTwips, int widthTwips) {
+    Q_ASSERT(widgets.size() == shares.size());
+    int total = 0;
+    for (int share : shares)
+        total += share;
+    if (widgets.empty() || total <= 0)
+        return;
+    const int gaps = gapTwips * static_cast<int>(widgets.size() - 1);
+    const int usable = widthTwips - 2 * marginTwips - gaps;
+    int left = marginTwips;
+    for (std::size_t i = 0; i < widgets.size(); ++i) {
+        const bool last = i + 1 == widgets.size();
+        const int width = last ? widthTwips - marginTwips - left : usable * shares[i] / total;
+        widgets[i]->setGeometry(twips(left, topTwips, width, heightTwips));
+        left += width + gapTwips;
+    }
+}
+
+QGroupBox* addGroupFrame(QWidget* parent, const char* name, const QString& title,
+                         const QRect& where) {
+    auto* group = new QGroupBox(title, clientOf(parent));
+    group->setObjectName(QLatin1String(name));
+    group->setAccessibleName(title);
+    group->setGeometry(where);
+    return group;
+}
+
+} // namespace spawnsmith

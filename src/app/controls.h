@@ -1,0 +1,44 @@
+#pragma once
+
+#include "app/action.h"
+
+#include <QRect>
+
+#include <vector>
+
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QWidget;
+
+namespace spawnsmith {
+
+class CommandButton;
+class Frame;
+class Window;
+
+// The small set of controls every window is made of. Each gets its object name, its caption
+// and its accessible name and is placed in pixels on `parent`: the window's client area when a
+// Window is given, otherwise the widget itself (a group frame, say). Buttons are wired to the
+// frame operation their action names, on behalf of `window`.
+CommandButton* addButton(Frame& frame, Window* window, const Button& button, const QRect& where,
+                         QWidget* parent = nullptr);
+QLabel* addLabel(QWidget* parent, const char* name, const QString& text, const QRect& where);
+QLineEdit* addTextBox(QWidget* parent, const char* name, const QString& accessibleName,
+                      int maxLength, const QRect& where);
+QGroupBox* addGroupFrame(QWidget* parent, const char* name, const QString& title,
+                         const QRect& where);
+
+// Lays widgets side by side in one row of a window `widthTwips` wide, with the window's margins
+// at both ends and a small gap between them; each takes its share of the row's width.
+void layOutRow(const std::vector<QWidget*>& widgets, const std::vector<int>& shares, int topTwips,
+               int heightTwips, int widthTwips);
+
+// The margin between a window's edge and its controls, and the gap between two controls.
+inline constexpr int marginTwips = 120;
+inline constexpr int gapTwips = 60;
+
+// The parent for controls placed directly on a window.
+QWidget* clientOf(QWidget* parent);
+
+} // namespace spawnsmith

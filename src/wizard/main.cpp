@@ -1,0 +1,18 @@
+#include "app/frame.h"
+#include "app/startup.h"
+#include "platform/systemplatform.h"
+#include "wizard/wizard.h"
+
+#include <QApplication>
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    // The desktop entry matches the windows to its icon and menu entry by these names.
+    QApplication::setApplicationName(QStringLiteral("Spawnsmith"));
+    QGuiApplication::setDesktopFileName(QStringLiteral("app.spawnsmith.Spawnsmith"));
+    const std::unique_ptr<spawnsmith::Platform> platform = spawnsmith::makeSystemPlatform();
+    spawnsmith::Frame frame(*platform);
+    spawnsmith::addAllWindows(frame);
+    spawnsmith::startUp(frame);
+    return QApplication::exec();
+}
