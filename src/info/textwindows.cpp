@@ -100,12 +100,11 @@ const TextWindow textWindows[] = {
      leftAligned,
      {{Piece::Heading, "lblaboutcopyright", "About Copyright"},
       {Piece::Text, "lblaboutcopyrightabout",
-       "Spawnsmith and everything that comes with it belong to Tarvik. You may use it free of "
-       "charge to write your own mission scripts and pass it on unchanged, but you may not sell "
-       "it, change it or offer it for download on a web site without Tarvik's written "
-       "permission."},
+       "Spawnsmith belongs to Tarvik. It is free software: you may pass it on and change it "
+       "under the terms of the GNU General Public License, version 3 or (at your option) any "
+       "later version. It comes with no warranty."},
       {Piece::Text, "lblwebsites", "", "Web Sites"},
-      {Piece::Text, "lblcopyright", "Copyright \u00A9 2005 Tarvik. All Rights Reserved."}}},
+      {Piece::Text, "lblcopyright", "Copyright \u00A9 2026 Tarvik"}}},
     {"frmthanks",
      "Thanks",
      4665,

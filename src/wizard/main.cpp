@@ -9,6 +9,7 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     // The desktop entry matches the windows to its icon and menu entry by these names.
     QApplication::setApplicationName(QStringLiteral("Spawnsmith"));
+    QApplication::setApplicationVersion(QStringLiteral(SPAWNSMITH_VERSION));
     QGuiApplication::setDesktopFileName(QStringLiteral("app.spawnsmith.Spawnsmith"));
     const std::unique_ptr<spawnsmith::Platform> platform = spawnsmith::makeSystemPlatform();
     spawnsmith::Frame frame(*platform);
