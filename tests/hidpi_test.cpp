@@ -7,7 +7,7 @@
 
 using namespace spawnsmith;
 
-// The wizard on a high-DPI screen (a device pixel ratio of 2): windows keep their design sizes
+// The wizard on a high-DPI screen (a device pixel ratio of 2): windows keep their sizes
 // in device-independent pixels, and every picture is drawn from its 2x artwork, not stretched.
 class HiDpiTest : public GuiTestBase {
     Q_OBJECT

@@ -77,6 +77,13 @@ void layOutRow(const std::vector<QWidget*>& widgets, const std::vector<int>& sha
     }
 }
 
+void setTabOrder(Window* window, const std::vector<QWidget*>& order) {
+    for (std::size_t i = 1; i < order.size(); ++i)
+        QWidget::setTabOrder(order[i - 1], order[i]);
+    if (!order.empty())
+        window->setFirstFocus(order.front());
+}
+
 QGroupBox* addGroupFrame(QWidget* parent, const char* name, const QString& title,
                          const QRect& where) {
     auto* group = new QGroupBox(title, clientOf(parent));

@@ -34,6 +34,10 @@ QGroupBox* addGroupFrame(QWidget* parent, const char* name, const QString& title
 void layOutRow(const std::vector<QWidget*>& widgets, const std::vector<int>& shares, int topTwips,
                int heightTwips, int widthTwips);
 
+// Makes `order` the window's tab order and its first control the one focused when the window
+// is shown.
+void setTabOrder(Window* window, const std::vector<QWidget*>& order);
+
 // The margin between a window's edge and its controls, and the gap between two controls.
 inline constexpr int marginTwips = 120;
 inline constexpr int gapTwips = 60;

@@ -47,7 +47,7 @@ Window* buildGamePick(Frame& frame, MenuBarContents menus) {
     auto* window = new Window(QStringLiteral("frmgtapick"), QStringLiteral("Spawnsmith | GTA Pick"),
                               10095, 4095);
     window->setMenuBar(buildMenuBar(frame, window, menus));
-    QWidget* previous = nullptr;
+    std::vector<QWidget*> tabOrder;
     for (const GameButton& game : gameButtons) {
         auto* button = addButton(frame, window, {game.name, "", navigateTo(game.codePick)},
                                  twips(game.leftTwips, 120, 3135, 3135));
@@ -55,15 +55,12 @@ Window* buildGamePick(Frame& frame, MenuBarContents menus) {
         button->setIconSize(QSize(200, 200));
         button->setAccessibleName(QLatin1String(game.game));
         button->setToolTip(QLatin1String(game.game));
-        if (previous)
-            QWidget::setTabOrder(previous, button);
-        else
-            window->setFirstFocus(button);
-        previous = button;
+        tabOrder.push_back(button);
     }
     auto* exit = addButton(frame, window, {"cmdexit", "Exit", openDialog("frmgtagpexit")},
                            twips(120, 3480, 9855, 495));
-    QWidget::setTabOrder(previous, exit);
+    tabOrder.push_back(exit);
+    setTabOrder(window, tabOrder);
     window->setCloseBoxButton(exit);
     return window;
 }
@@ -103,18 +100,16 @@ Window* buildCodePick(Frame& frame, const CodePickScreen& screen) {
     auto* window =
         new Window(QLatin1String(screen.name), QLatin1String(screen.caption), 4260, 3630);
     const int left = (4260 - 2775) / 2;
-    QWidget* previous = nullptr;
+    std::vector<QWidget*> tabOrder;
+    CommandButton* last = nullptr;
     int top = 120;
     for (const Button& entry : screen.buttons) {
-        auto* button = addButton(frame, window, entry, twips(left, top, 2775, 495));
-        if (previous)
-            QWidget::setTabOrder(previous, button);
-        else
-            window->setFirstFocus(button);
-        previous = button;
+        last = addButton(frame, window, entry, twips(left, top, 2775, 495));
+        tabOrder.push_back(last);
         top += 720;
     }
-    window->setCloseBoxButton(qobject_cast<CommandButton*>(previous));
+    setTabOrder(window, tabOrder);
+    window->setCloseBoxButton(last); // "Exit"
     return window;
 }
 

@@ -165,9 +165,7 @@ Window* buildCreator(Frame& frame, const CreatorScreen& screen) {
     layOutRow(row, {44, 32, 24}, navTop, buttonHeight, width);
 
     tabOrder.insert(tabOrder.end(), lastInTabOrder.begin(), lastInTabOrder.end());
-    for (std::size_t i = 1; i < tabOrder.size(); ++i)
-        QWidget::setTabOrder(tabOrder[i - 1], tabOrder[i]);
-    window->setFirstFocus(list);
+    setTabOrder(window, tabOrder);
     return window;
 }
 

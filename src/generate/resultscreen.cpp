@@ -36,9 +36,7 @@ Window* buildResult(Frame& frame, const ResultScreen& screen) {
     tabOrder.insert(tabOrder.end(), row.begin(), row.end());
     if (screen.buttonsFirstInTabOrder)
         std::reverse(tabOrder.begin(), tabOrder.end());
-    for (std::size_t i = 1; i < tabOrder.size(); ++i)
-        QWidget::setTabOrder(tabOrder[i - 1], tabOrder[i]);
-    window->setFirstFocus(tabOrder.front());
+    setTabOrder(window, tabOrder);
     return window;
 }
 

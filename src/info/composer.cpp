@@ -74,7 +74,7 @@ Window* buildComposer(Frame& frame) {
     auto* window =
         new Window(QStringLiteral("frmsendemail"), QStringLiteral("Spawnsmith | E-Mail Author"),
                    widthTwips, heightTwips);
-    QList<QWidget*> tabOrder;
+    std::vector<QWidget*> tabOrder;
     QList<QLineEdit*> lines;
     int top = margin;
     int index = 0;
@@ -85,7 +85,7 @@ Window* buildComposer(Frame& frame) {
         box->setReadOnly(field.readOnly);
         box->setCursorPosition(0);
         addCaption(window, index++, field.caption, top, box);
-        tabOrder.append(box);
+        tabOrder.push_back(box);
         lines.append(box);
         top += rowPitch;
     }
@@ -99,7 +99,7 @@ Window* buildComposer(Frame& frame) {
     body->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     body->setText(QLatin1String(builtin::mailBody));
     addCaption(window, index, "Body", bodyTop, body);
-    tabOrder.append(body);
+    tabOrder.push_back(body);
 
     const MessageBoxes message{lines[0], lines[1], lines[2], lines[3], body};
     const Button buttons[] = {
@@ -115,13 +115,10 @@ Window* buildComposer(Frame& frame) {
             addButton(frame, window, button, twips(left, buttonTop, buttonWidth, buttonHeight));
         if (qstrcmp(button.name, "cmdclosewindow") == 0)
             close = created;
-        tabOrder.append(created);
+        tabOrder.push_back(created);
         left += buttonWidth + margin;
     }
-    for (qsizetype i = 1; i < tabOrder.size(); ++i)
-        QWidget::setTabOrder(tabOrder[i - 1], tabOrder[i]);
-
-    window->setFirstFocus(tabOrder.first());
+    setTabOrder(window, tabOrder);
     window->setCloseBoxButton(close);
     return window;
 }

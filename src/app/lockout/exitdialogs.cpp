@@ -60,7 +60,7 @@ Window* buildExitDialog(Frame& frame, const ExitDialog& dialog) {
         addButton(frame, window, {"cmdyes", dialog.yes, endProgram()}, twips(120, 600, 1215, 315));
     auto* no = addButton(frame, window, {"cmdno", dialog.no, closeDialogTo(dialog.caller)},
                          twips(1920, 600, 1215, 315));
-    QWidget::setTabOrder(yes, no);
+    setTabOrder(window, {yes, no});
     window->setFirstFocus(dialog.focus == Focus::Yes ? yes : no);
     window->setCloseBoxButton(no);
     return window;

@@ -2,7 +2,7 @@
 
 // The reference description of every window the wizard has: what each button does, which boxes
 // a creator reads, where a close box leads and which controls stay usable while the window is
-// locked. Written from the design, not from the program's own tables, so that a walk can hold
+// locked. Written out independently of the program's own tables, so that a walk can hold
 // the program against it. Only the catalogue rows (shape and fragment) come from the program.
 
 #include "core/catalogues.h"
