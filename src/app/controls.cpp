@@ -24,9 +24,10 @@ CommandButton* addButton(Frame& frame, Window* window, const Button& button, con
                                       clientOf(parent ? parent : window));
     created->setGeometry(where);
     const QString windowName = window->objectName();
-    QObject::connect(
-        created, &QPushButton::clicked, &frame,
-        [&frame, windowName, action = button.action] { frame.perform(windowName, action); });
+    QObject::connect(created, &QPushButton::clicked, &frame,
+                     [&frame, windowName, created, action = button.action] {
+                         frame.perform(windowName, action, created);
+                     });
     return created;
 }
 

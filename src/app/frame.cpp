@@ -1,15 +1,27 @@
 #include "app/frame.h"
 
+#include "app/inputguard.h"
 #include "app/lockout/lockoutsets.h"
 #include "app/window.h"
 #include "platform/platform.h"
 
-#include <QGuiApplication>
+#include <QApplication>
 #include <QScreen>
+#include <QWindow>
+
+#include <algorithm>
 
 namespace spawnsmith {
 
-Frame::Frame(Platform& platform) : m_platform(platform) {}
+QPoint centredPosition(const QSize& frameSize, const QRect& available) {
+    QRect frame(QPoint(), frameSize);
+    frame.moveCenter(available.center());
+    return {std::max(frame.left(), available.left()), std::max(frame.top(), available.top())};
+}
+
+Frame::Frame(Platform& platform) : m_platform(platform), m_inputGuard(new InputGuard(*this)) {
+    qApp->installEventFilter(m_inputGuard);
+}
 
 Frame::~Frame() {
     unloadAll();
@@ -49,6 +61,7 @@ Window* Frame::window(const QString& name) {
         return nullptr;
     Window* created = builder->second(*this);
     attachLockOutSet(*created);
+    connect(created, &Window::activated, this, [this, name] { bringDialogsToFront(name); });
     m_loaded.insert(name, created);
     emit windowLoaded(name);
     return created;
@@ -61,12 +74,18 @@ void Frame::show(const QString& name) {
         return;
     if (fresh) {
         target->adjustSize();
-        const QScreen* screen = QGuiApplication::primaryScreen();
-        if (screen) {
-            QRect area(QPoint(), target->size());
-            area.moveCenter(screen->availableGeometry().center());
-            target->move(area.topLeft());
-        }
+        target->setOpenedAt(m_inputGuard->lastInputTimestamp());
+        // With its native window made, the platform may already know the frame around it;
+        // where it does not yet (X11 before the window manager has framed the window), the
+        // frame seen on an earlier window stands in until this one's is known.
+        target->winId();
+        QMargins margins = target->windowHandle()->frameMargins();
+        const bool framed = !(target->windowFlags() & Qt::FramelessWindowHint);
+        if (margins.isNull() && framed)
+            margins = m_frameMargins;
+        place(target, margins);
+        if (framed)
+            placeAgainOnceFramed(target, margins);
         if (QWidget* first = target->firstFocus())
             first->setFocus(Qt::OtherFocusReason);
     }
@@ -75,10 +94,36 @@ void Frame::show(const QString& name) {
     target->activateWindow();
 }
 
+void Frame::place(Window* window, const QMargins& frameMargins) {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    if (!screen)
+        return;
+    const QSize frameSize = window->size().grownBy(frameMargins);
+    window->move(centredPosition(frameSize, screen->availableGeometry()));
+}
+
+// Once the window is on screen its frame is known; if it differs from the one the window was
+// placed with, the window is centred again, frame included, and the frame is remembered for
+// the windows that follow.
+void Frame::placeAgainOnceFramed(Window* window, const QMargins& assumed) {
+    connect(
+        window, &Window::exposed, this,
+        [this, window, assumed] {
+            const QMargins actual = window->windowHandle()->frameMargins();
+            if (!actual.isNull())
+                m_frameMargins = actual;
+            if (actual != assumed)
+                place(window, actual);
+        },
+        Qt::SingleShotConnection);
+}
+
 void Frame::unload(const QString& name) {
     QPointer<Window> target = m_loaded.take(name);
     if (!target)
         return;
+    m_dialogOver.remove(name);
+    m_focusAfter.remove(name);
     // The window may be unloading itself from one of its own button handlers, so it is hidden
     // now and destroyed once control is back in the event loop.
     target->hide();
@@ -91,14 +136,48 @@ void Frame::navigate(const QString& from, const QString& to) {
     unload(from);
 }
 
-void Frame::openDialog(const QString& over, const QString& dialog) {
+void Frame::openDialog(const QString& over, const QString& dialog, QWidget* opener) {
+    Window* screen = loaded(over);
     lock(over);
+    if (screen) {
+        m_dialogOver.insert(over, dialog);
+        m_focusAfter.insert(dialog, opener ? opener : screen);
+    }
     show(dialog);
 }
 
 void Frame::closeDialog(const QString& dialog, const QString& owner) {
+    const QPointer<QWidget> focus = m_focusAfter.take(dialog);
+    if (m_dialogOver.value(owner) == dialog)
+        m_dialogOver.remove(owner);
     unlock(owner);
     unload(dialog);
+    if (Window* caller = loaded(owner)) {
+        caller->raise();
+        caller->activateWindow();
+        if (focus && focus->window() == caller)
+            focus->setFocus(Qt::OtherFocusReason);
+    }
+}
+
+// Brings the dialogs over a locked window back to the front, restoring any that was minimized,
+// and gives the focus to the topmost: a user who clicks the locked window finds the dialog
+// that holds it, instead of a screen that reacts to nothing.
+void Frame::bringDialogsToFront(const QString& window) {
+    Window* top = nullptr;
+    for (QString over = window; m_dialogOver.contains(over);) {
+        const QString dialog = m_dialogOver.value(over);
+        Window* shown = loaded(dialog);
+        if (!shown)
+            break;
+        if (shown->isMinimized())
+            shown->showNormal();
+        shown->raise();
+        top = shown;
+        over = dialog;
+    }
+    if (top)
+        top->activateWindow();
 }
 
 void Frame::endProgram() {
@@ -115,13 +194,13 @@ void Frame::unlock(const QString& name) {
         target->setLocked(false);
 }
 
-void Frame::perform(const QString& window, const Action& action) {
+void Frame::perform(const QString& window, const Action& action, QWidget* origin) {
     switch (action.op) {
     case Action::Op::Navigate:
         navigate(window, action.target);
         break;
     case Action::Op::OpenDialog:
-        openDialog(window, action.target);
+        openDialog(window, action.target, origin);
         break;
     case Action::Op::CloseDialog:
         closeDialog(window, action.target);
@@ -146,6 +225,8 @@ const QIcon& Frame::picture(const QString& path) {
 }
 
 void Frame::unloadAll() {
+    m_dialogOver.clear();
+    m_focusAfter.clear();
     const QStringList names = m_loaded.keys();
     for (const QString& name : names) {
         QPointer<Window> target = m_loaded.take(name);

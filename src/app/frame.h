@@ -4,6 +4,7 @@
 
 #include <QHash>
 #include <QIcon>
+#include <QMargins>
 #include <QObject>
 #include <QPointer>
 #include <QStringList>
@@ -13,6 +14,7 @@
 
 namespace spawnsmith {
 
+class InputGuard;
 class Platform;
 class Window;
 
@@ -39,10 +41,15 @@ public:
     Window* loaded(const QString& name) const;
     QStringList loadedWindows() const;
 
+    // Shows a window in front, loading it first (centred on the screen) if need be.
     void show(const QString& name);
     void unload(const QString& name);
     void navigate(const QString& from, const QString& to);
-    void openDialog(const QString& over, const QString& dialog);
+    // Locks the window `over` and shows the dialog. Once the dialog closes, the focus goes back
+    // to `opener` (the button that opened it), or to the window itself when there is none (a
+    // menu entry opened it). While the dialog is open, activating `over` brings it to the front.
+    void openDialog(const QString& over, const QString& dialog, QWidget* opener = nullptr);
+    // Unlocks `owner`, unloads the dialog and gives the focus back to what opened it.
     void closeDialog(const QString& dialog, const QString& owner);
     void endProgram();
 
@@ -50,8 +57,9 @@ public:
     void lock(const QString& name);
     void unlock(const QString& name);
 
-    // Carries out a button's action on behalf of the window that holds the button.
-    void perform(const QString& window, const Action& action);
+    // Carries out a button's action on behalf of the window that holds the button; `origin` is
+    // the button, or nullptr for a menu entry.
+    void perform(const QString& window, const Action& action, QWidget* origin = nullptr);
 
     // A compiled-in picture, decoded once and shared by every window that shows it.
     const QIcon& picture(const QString& path);
@@ -64,11 +72,24 @@ signals:
     void windowUnloaded(const QString& name);
 
 private:
+    void place(Window* window, const QMargins& frameMargins);
+    void placeAgainOnceFramed(Window* window, const QMargins& assumed);
+    void bringDialogsToFront(const QString& window);
+
     Platform& m_platform;
+    InputGuard* m_inputGuard;
     std::map<QString, WindowBuilder> m_builders;
     QHash<QString, QPointer<Window>> m_loaded;
     QHash<QString, QIcon> m_pictures;
+    QHash<QString, QString> m_dialogOver;           // a locked window -> the dialog over it
+    QHash<QString, QPointer<QWidget>> m_focusAfter; // a dialog -> what gets the focus after it
+    QMargins m_frameMargins; // the window manager's frame, as seen on the last framed window
 };
+
+// Where a window's frame goes so that the whole window is centred in the screen's available
+// area, but with its title bar and left edge never outside it (a window larger than the screen
+// starts at the area's top left).
+QPoint centredPosition(const QSize& frameSize, const QRect& available);
 
 // Registers one window per row of a table of window descriptions, each built from its row.
 template <typename Table, typename Build>

@@ -9,6 +9,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QVBoxLayout>
+#include <QWindow>
 
 namespace spawnsmith {
 
@@ -55,6 +56,29 @@ void Window::setLocked(bool locked) {
             widget->setEnabled(!locked);
         }
     }
+}
+
+void Window::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange && isActiveWindow())
+        emit activated();
+}
+
+void Window::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    // The native window exists now; its expose events tell when it is really on screen.
+    if (!m_exposed && windowHandle())
+        windowHandle()->installEventFilter(this);
+}
+
+bool Window::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::Expose && watched == windowHandle() && !m_exposed &&
+        windowHandle()->isExposed()) {
+        m_exposed = true;
+        windowHandle()->removeEventFilter(this);
+        emit exposed();
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 void Window::closeEvent(QCloseEvent* event) {

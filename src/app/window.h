@@ -32,11 +32,26 @@ public:
     // any other control.
     void setLocked(bool locked);
 
+    // The time stamp of the input that was being handled when the window was shown (0 if none).
+    quint64 openedAt() const { return m_openedAt; }
+    void setOpenedAt(quint64 timestamp) { m_openedAt = timestamp; }
+
+signals:
+    // The window has become the active one.
+    void activated();
+    // The window has appeared on screen (the first time only): its frame is known now.
+    void exposed();
+
 protected:
+    void changeEvent(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
     QWidget* m_client;
+    quint64 m_openedAt = 0;
+    bool m_exposed = false;
     QPointer<QAbstractButton> m_closeBoxButton;
     QPointer<QWidget> m_firstFocus;
     QList<QPointer<QObject>> m_lockOutSet;
