@@ -3,7 +3,7 @@
 # Usage: scripts/deps.sh [extra-package ...]
 set -euo pipefail
 
-packages=(cmake ninja-build g++ qt6-base-dev libgl-dev fonts-dejavu-core "$@")
+packages=(cmake ninja-build g++ qt6-base-dev libgl-dev fonts-dejavu-core dbus-daemon "$@")
 missing=()
 for package in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" ||
