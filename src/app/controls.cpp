@@ -3,12 +3,12 @@
 #include "app/frame.h"
 #include "app/layout.h"
 #include "app/widgets/commandbutton.h"
+#include "app/widgets/textbox.h"
 #include "app/window.h"
 
 #include <QFontMetrics>
 #include <QGroupBox>
 #include <QLabel>
-#include <QLineEdit>
 
 namespace spawnsmith {
 
@@ -48,13 +48,9 @@ QLabel* addLabel(QWidget* parent, const char* name, const QString& text, const Q
     return label;
 }
 
-QLineEdit* addTextBox(QWidget* parent, const char* name, const QString& accessibleName,
-                      int maxLength, const QRect& where) {
-    auto* box = new QLineEdit(clientOf(parent));
-    box->setObjectName(QLatin1String(name));
-    box->setAccessibleName(accessibleName);
-    if (maxLength > 0)
-        box->setMaxLength(maxLength);
+TextBox* addTextBox(QWidget* parent, const char* name, const QString& accessibleName, int limit,
+                    const QRect& where) {
+    auto* box = new TextBox(QLatin1String(name), accessibleName, limit, clientOf(parent));
     box->setGeometry(where);
     return box;
 }

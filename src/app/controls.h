@@ -8,13 +8,13 @@
 
 class QGroupBox;
 class QLabel;
-class QLineEdit;
 class QWidget;
 
 namespace spawnsmith {
 
 class CommandButton;
 class Frame;
+class TextBox;
 class Window;
 
 // The small set of controls every window is made of. Each gets its object name, its caption
@@ -24,8 +24,9 @@ class Window;
 CommandButton* addButton(Frame& frame, Window* window, const Button& button, const QRect& where,
                          QWidget* parent = nullptr);
 QLabel* addLabel(QWidget* parent, const char* name, const QString& text, const QRect& where);
-QLineEdit* addTextBox(QWidget* parent, const char* name, const QString& accessibleName,
-                      int maxLength, const QRect& where);
+// A single-line box holding at most `limit` characters (0: any number).
+TextBox* addTextBox(QWidget* parent, const char* name, const QString& accessibleName, int limit,
+                    const QRect& where);
 QGroupBox* addGroupFrame(QWidget* parent, const char* name, const QString& title,
                          const QRect& where);
 

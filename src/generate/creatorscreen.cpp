@@ -6,6 +6,7 @@
 #include "app/widgets/commandbutton.h"
 #include "app/widgets/listbox.h"
 #include "app/widgets/textarea.h"
+#include "app/widgets/textbox.h"
 #include "app/window.h"
 #include "generate/resultscreen.h"
 
@@ -116,7 +117,7 @@ Window* buildCreator(Frame& frame, const CreatorScreen& screen) {
             const int left = marginTwips + axis * axisWidth;
             addLabel(coordinates, input.labelName, label,
                      twips(left, axisTop, axisLabelWidth, boxHeight));
-            box = addTextBox(coordinates, input.box, label, input.maxLength,
+            box = addTextBox(coordinates, input.box, label, input.limit,
                              twips(left + axisLabelWidth + 15, axisTop,
                                    axisWidth - axisLabelWidth - 75, boxHeight));
             ++axis;
@@ -125,7 +126,7 @@ Window* buildCreator(Frame& frame, const CreatorScreen& screen) {
         case Placement::Column:
             addLabel(window, input.labelName, label,
                      twips(columnLeft, top, columnWidth, labelHeight));
-            box = addTextBox(window, input.box, label, input.maxLength,
+            box = addTextBox(window, input.box, label, input.limit,
                              twips(columnLeft, top + labelHeight, columnWidth, boxHeight));
             top += labelHeight + boxHeight + gapTwips;
             break;
@@ -134,7 +135,7 @@ Window* buildCreator(Frame& frame, const CreatorScreen& screen) {
             addLabel(window, input.labelName, label,
                      twips(columnLeft, top, columnWidth - shortBoxWidth - gapTwips, boxHeight + 60))
                 ->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-            box = addTextBox(window, input.box, label, input.maxLength,
+            box = addTextBox(window, input.box, label, input.limit,
                              twips(columnLeft + columnWidth - shortBoxWidth, top + 30,
                                    shortBoxWidth, boxHeight));
             top += boxHeight + 60 + gapTwips;

@@ -23,7 +23,7 @@ struct InputField {
     const char* label;
     const char* box;
     Field field;
-    int maxLength; // 0: no limit
+    int limit; // the most characters the box holds; 0: no limit
     Placement placement;
     const char* toolTip = nullptr;
 };

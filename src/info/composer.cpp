@@ -5,6 +5,7 @@
 #include "app/layout.h"
 #include "app/widgets/commandbutton.h"
 #include "app/widgets/textarea.h"
+#include "app/widgets/textbox.h"
 #include "app/window.h"
 #include "info/builtins.h"
 #include "info/sendemail.h"
@@ -98,6 +99,8 @@ Window* buildComposer(Frame& frame) {
     body->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     body->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     body->setText(QLatin1String(builtin::mailBody));
+    // However a line break is made in the message (Enter, Shift+Enter, pasted), it is one.
+    body->setLineSeparatorIsBreak(true);
     addCaption(window, index, "Body", bodyTop, body);
     tabOrder.push_back(body);
 

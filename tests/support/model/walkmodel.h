@@ -212,10 +212,25 @@ private:
             current += asShownInMultiLineBox(text);
             return;
         }
-        current += text;
         const WindowModel& w = windowModel(window);
-        if (const Input* input = w.input(box); input && maxLengthOf(input->field) > 0)
-            current.truncate(maxLengthOf(input->field));
+        const Input* input = w.input(box);
+        const int limit = input ? maxLengthOf(input->field) : 0;
+        // Appended characters beyond the box's limit are refused; a surrogate pair is one
+        // character, never cut in half.
+        const auto characters = [](const QString& t) {
+            qsizetype n = 0;
+            for (qsizetype i = 0; i < t.size(); ++i, ++n)
+                i += t[i].isHighSurrogate() && i + 1 < t.size() && t[i + 1].isLowSurrogate();
+            return n;
+        };
+        for (qsizetype i = 0; i < text.size(); ++i) {
+            if (limit > 0 && characters(current) >= limit)
+                break;
+            const bool pair =
+                text[i].isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate();
+            current += text.mid(i, pair ? 2 : 1);
+            i += pair;
+        }
     }
 
     void press(const QString& window, const QString& button) {
