@@ -1,6 +1,7 @@
 #include "support/guitestbase.h"
 
 #include "app/startup.h"
+#include "wizard/wizard.h"
 
 #include <QElapsedTimer>
 
@@ -15,6 +16,7 @@ private slots:
     void waitEndsAtFirstReadingTwoSecondsOn_data();
     void waitEndsAtFirstReadingTwoSecondsOn();
     void realWaitIsTwoSecondsAndSleeps();
+    void splashComesBeforeWhatItDoesNotNeed();
 };
 
 void StartupTest::waitEndsAtFirstReadingTwoSecondsOn_data() {
@@ -69,6 +71,28 @@ void StartupTest::realWaitIsTwoSecondsAndSleeps() {
     QVERIFY(splashShownDuringWait);
     // A busy loop would burn the whole two seconds.
     QVERIFY2(cpu < 0.4, qPrintable(QString::number(cpu)));
+}
+
+// The splash is shown before the program's icon is decoded and before anything is named for
+// assistive technology (naming starts the desktop's accessibility bridge); both follow once the
+// splash is on screen.
+void StartupTest::splashComesBeforeWhatItDoesNotNeed() {
+    QGuiApplication::setWindowIcon(QIcon());
+    Frame frame(platform());
+    registerAllWindows(frame);
+    bool iconBeforeSplash = true;
+    bool logoNamedBeforeSplash = true;
+    connect(&frame, &Frame::windowLoaded, this, [&](const QString& name) {
+        if (name != "frmgtaccload")
+            return;
+        iconBeforeSplash = !QGuiApplication::windowIcon().isNull();
+        logoNamedBeforeSplash =
+            !frame.loaded(name)->findChild<QWidget*>("imggtacclogo")->accessibleName().isEmpty();
+    });
+    startUp(frame); // the real two seconds, in which the splash is painted
+    QVERIFY(!iconBeforeSplash);
+    QVERIFY(!logoNamedBeforeSplash);
+    QVERIFY(!QGuiApplication::windowIcon().isNull());
 }
 
 QTEST_MAIN(StartupTest)

@@ -6,12 +6,30 @@
 #include "platform/platform.h"
 
 #include <QApplication>
+#include <QImageReader>
+#include <QPixmap>
 #include <QScreen>
 #include <QWindow>
 
 #include <algorithm>
 
 namespace spawnsmith {
+
+QIcon decodePicture(const QString& path) {
+    QIcon icon;
+    const auto add = [&icon](const QString& file) {
+        QImageReader reader(file, "png");
+        reader.setAutoDetectImageFormat(false);
+        const QImage image = reader.read();
+        if (!image.isNull())
+            icon.addPixmap(QPixmap::fromImage(image));
+    };
+    add(path);
+    const QString sharper = qt_findAtNxFile(path, qGuiApp->devicePixelRatio());
+    if (sharper != path)
+        add(sharper);
+    return icon;
+}
 
 QPoint centredPosition(const QSize& frameSize, const QRect& available) {
     QRect frame(QPoint(), frameSize);
@@ -220,7 +238,7 @@ void Frame::perform(const QString& window, const Action& action, QWidget* origin
 const QIcon& Frame::picture(const QString& path) {
     auto found = m_pictures.find(path);
     if (found == m_pictures.end())
-        found = m_pictures.insert(path, QIcon(path));
+        found = m_pictures.insert(path, decodePicture(path));
     return *found;
 }
 

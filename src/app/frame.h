@@ -18,6 +18,12 @@ class InputGuard;
 class Platform;
 class Window;
 
+// Decodes a compiled-in PNG picture and, on a high-density screen, its @2x drawing, as
+// QIcon(path) would, but with Qt's built-in PNG reader alone: QIcon's own loading first asks
+// every image-format plugin whether it can read the file, which loads all of them (and their
+// libraries), a few milliseconds before the splash can show.
+QIcon decodePicture(const QString& path);
+
 // Builds one window afresh, in its state at loading.
 using WindowBuilder = std::function<Window*(Frame&)>;
 

@@ -19,10 +19,13 @@ Window* buildSplash(Frame&) {
     window->setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
     auto* logo = new QLabel(window->client());
     logo->setObjectName(QStringLiteral("imggtacclogo"));
-    logo->setAccessibleName(QStringLiteral("Spawnsmith logo"));
-    // QIcon also loads splash@2x.png on high-DPI screens; asking for the screen's pixel ratio
-    // keeps the logo sharp there instead of stretching the 333 x 227 drawing.
-    logo->setPixmap(QIcon(QStringLiteral(":/images/splash.png"))
+    // Naming a control starts the desktop's accessibility bridge, which connects to the session
+    // bus: the logo is named once the splash is on screen, so that it shows first.
+    QObject::connect(window, &Window::exposed, logo,
+                     [logo] { logo->setAccessibleName(QStringLiteral("Spawnsmith logo")); });
+    // The picture includes splash@2x.png on high-DPI screens; asking for the screen's pixel
+    // ratio keeps the logo sharp there instead of stretching the 333 x 227 drawing.
+    logo->setPixmap(decodePicture(QStringLiteral(":/images/splash.png"))
                         .pixmap(QSize(333, 227), qGuiApp->devicePixelRatio()));
     logo->setScaledContents(true);
     logo->setGeometry(twips(0, 0, 4995, 3405));

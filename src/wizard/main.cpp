@@ -13,7 +13,9 @@ int main(int argc, char* argv[]) {
     QGuiApplication::setDesktopFileName(QStringLiteral("app.spawnsmith.Spawnsmith"));
     const std::unique_ptr<spawnsmith::Platform> platform = spawnsmith::makeSystemPlatform();
     spawnsmith::Frame frame(*platform);
-    spawnsmith::addAllWindows(frame);
+    // Only what the splash needs comes before it; start-up sets the program's icon once the
+    // splash is painted.
+    spawnsmith::registerAllWindows(frame);
     spawnsmith::startUp(frame);
     return QApplication::exec();
 }

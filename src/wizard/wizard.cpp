@@ -3,12 +3,11 @@
 #include "app/frame.h"
 #include "app/lockout/exitdialogs.h"
 #include "app/pickscreens.h"
+#include "app/startup.h"
 #include "generate/gamescreens.h"
 #include "info/composer.h"
 #include "info/gamepickmenu.h"
 #include "info/textwindows.h"
-
-#include <QGuiApplication>
 
 // The pictures are compiled into the static GUI library; referencing them here keeps the linker
 // from dropping them from the programs that link it.
@@ -18,10 +17,8 @@ static void loadCompiledInPictures() {
 
 namespace spawnsmith {
 
-void addAllWindows(Frame& frame) {
+void registerAllWindows(Frame& frame) {
     loadCompiledInPictures();
-    // Every window shows the program's icon; set once here, it is decoded once.
-    QGuiApplication::setWindowIcon(frame.picture(QStringLiteral(":/images/icon.png")));
     addPickScreens(frame, gamePickMenus());
     addExitDialogs(frame);
     addGta3Screens(frame);
@@ -29,6 +26,11 @@ void addAllWindows(Frame& frame) {
     addSanAndreasScreens(frame);
     addTextWindows(frame);
     addComposer(frame);
+}
+
+void addAllWindows(Frame& frame) {
+    registerAllWindows(frame);
+    setProgramIcon(frame);
 }
 
 } // namespace spawnsmith

@@ -4,7 +4,12 @@ namespace spawnsmith {
 
 class Frame;
 
-// Registers every window of the wizard with the frame: the one place that knows them all.
+// Registers every window of the wizard with the frame: the one place that knows them all. The
+// splash needs nothing more before it is shown: its picture is compiled in.
+void registerAllWindows(Frame& frame);
+
+// Registers every window and sets the program's icon, for code that builds windows without
+// going through start-up (which sets the icon once the splash is painted).
 void addAllWindows(Frame& frame);
 
 } // namespace spawnsmith
