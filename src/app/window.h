@@ -20,6 +20,11 @@ public:
     Window(const QString& name, const QString& title, int widthTwips, int heightTwips);
 
     QWidget* client() const { return m_client; }
+
+    // Whether the window is opened over a screen (a dialog: confirm-exit, information,
+    // not-available, the composer) rather than being a screen of its own.
+    bool opensOverAScreen() const { return m_opensOverAScreen; }
+    void setOpensOverAScreen(bool dialog) { m_opensOverAScreen = dialog; }
     void setMenuBar(QMenuBar* menuBar);
     void setCloseBoxButton(QAbstractButton* button) { m_closeBoxButton = button; }
     void setFirstFocus(QWidget* widget) { m_firstFocus = widget; }
@@ -51,6 +56,7 @@ protected:
 private:
     QWidget* m_client;
     quint64 m_openedAt = 0;
+    bool m_opensOverAScreen = false;
     bool m_exposed = false;
     QPointer<QAbstractButton> m_closeBoxButton;
     QPointer<QWidget> m_firstFocus;

@@ -111,12 +111,13 @@ Window* buildCreator(Frame& frame, const CreatorScreen& screen) {
     const int axisWidth = (columnWidth - 2 * marginTwips) / 3;
     for (const InputField& input : screen.inputs) {
         const QString label = QString::fromUtf8(input.label);
+        QLabel* caption = nullptr;
         QLineEdit* box = nullptr;
         switch (input.placement) {
         case Placement::Coordinates: {
             const int left = marginTwips + axis * axisWidth;
-            addLabel(coordinates, input.labelName, label,
-                     twips(left, axisTop, axisLabelWidth, boxHeight));
+            caption = addLabel(coordinates, input.labelName, label,
+                               twips(left, axisTop, axisLabelWidth, boxHeight));
             box = addTextBox(coordinates, input.box, label, input.limit,
                              twips(left + axisLabelWidth + 15, axisTop,
                                    axisWidth - axisLabelWidth - 75, boxHeight));
@@ -124,23 +125,25 @@ Window* buildCreator(Frame& frame, const CreatorScreen& screen) {
             break;
         }
         case Placement::Column:
-            addLabel(window, input.labelName, label,
-                     twips(columnLeft, top, columnWidth, labelHeight));
+            caption = addLabel(window, input.labelName, label,
+                               twips(columnLeft, top, columnWidth, labelHeight));
             box = addTextBox(window, input.box, label, input.limit,
                              twips(columnLeft, top + labelHeight, columnWidth, boxHeight));
             top += labelHeight + boxHeight + gapTwips;
             break;
         case Placement::Short:
         case Placement::ShortLast:
-            addLabel(window, input.labelName, label,
-                     twips(columnLeft, top, columnWidth - shortBoxWidth - gapTwips, boxHeight + 60))
-                ->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+            caption = addLabel(
+                window, input.labelName, label,
+                twips(columnLeft, top, columnWidth - shortBoxWidth - gapTwips, boxHeight + 60));
+            caption->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
             box = addTextBox(window, input.box, label, input.limit,
                              twips(columnLeft + columnWidth - shortBoxWidth, top + 30,
                                    shortBoxWidth, boxHeight));
             top += boxHeight + 60 + gapTwips;
             break;
         }
+        caption->setBuddy(box); // screen readers name the box by its label
         if (input.toolTip)
             box->setToolTip(QString::fromUtf8(input.toolTip));
         controls.boxes[input.field] = box;

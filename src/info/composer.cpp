@@ -75,6 +75,7 @@ Window* buildComposer(Frame& frame) {
     auto* window =
         new Window(QStringLiteral("frmsendemail"), QStringLiteral("Spawnsmith | E-Mail Author"),
                    widthTwips, heightTwips);
+    window->setOpensOverAScreen(true);
     std::vector<QWidget*> tabOrder;
     QList<QLineEdit*> lines;
     int top = margin;

@@ -165,11 +165,19 @@ Window* buildTextWindow(Frame& frame, const TextWindow& text) {
     auto* window = new Window(QLatin1String(text.name),
                               QStringLiteral("Spawnsmith | ") + QLatin1String(text.title),
                               text.widthTwips, text.heightTwips);
+    window->setOpensOverAScreen(true);
     auto* column = new QVBoxLayout(window->client());
     column->setContentsMargins(px(marginTwips), px(marginTwips), px(marginTwips), px(marginTwips));
     column->setSpacing(px(gapTwips));
-    for (const Piece& piece : text.pieces)
-        column->addWidget(addPiece(window, piece, text.alignment));
+    QLabel* previousLabel = nullptr;
+    for (const Piece& piece : text.pieces) {
+        QWidget* added = addPiece(window, piece, text.alignment);
+        // A box is named, for screen readers, by the label above it.
+        if (piece.kind == Piece::Box && previousLabel)
+            previousLabel->setBuddy(added);
+        previousLabel = qobject_cast<QLabel*>(added);
+        column->addWidget(added);
+    }
     column->addStretch();
     auto* close = addButton(frame, window,
                             {text.closeButton, "Close This Window", closeDialogTo(text.owner)}, {});

@@ -1,5 +1,6 @@
 #include "wizard/wizard.h"
 
+#include "app/accessibility.h"
 #include "app/frame.h"
 #include "app/lockout/exitdialogs.h"
 #include "app/pickscreens.h"
@@ -19,6 +20,7 @@ namespace spawnsmith {
 
 void registerAllWindows(Frame& frame) {
     loadCompiledInPictures();
+    installAccessibility();
     addPickScreens(frame, gamePickMenus());
     addExitDialogs(frame);
     addGta3Screens(frame);

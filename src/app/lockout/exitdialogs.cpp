@@ -53,6 +53,7 @@ constexpr ExitDialog dialogs[] = {
 Window* buildExitDialog(Frame& frame, const ExitDialog& dialog) {
     auto* window = new Window(QLatin1String(dialog.name), QStringLiteral("Spawnsmith | Exit?"),
                               dialog.widthTwips, dialog.heightTwips);
+    window->setOpensOverAScreen(true);
     auto* label = addLabel(window, "lblexit", "Are You Sure You Want To Exit?",
                            twips(dialog.labelLeftTwips, 120, 2415, 255));
     label->setAlignment(Qt::AlignCenter);

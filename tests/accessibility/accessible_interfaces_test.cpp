@@ -1,0 +1,91 @@
+#include "support/guitestbase.h"
+#include "support/model/windows.h"
+
+#include <QAccessible>
+#include <QLabel>
+#include <QLineEdit>
+
+using namespace spawnsmith;
+
+// What the program tells assistive technology, read from Qt's accessibility interfaces, so that
+// it is checked headless on every run; run.sh beside this file reads the same through the
+// desktop's accessibility bus.
+class AccessibleInterfacesTest : public GuiTestBase {
+    Q_OBJECT
+private slots:
+    void windowsAreFramesOrDialogs();
+    void inputBoxesAreNamedByTheirLabels();
+    void lockedListRowsAreDisabledAndKeepTheirSelection();
+};
+
+void AccessibleInterfacesTest::windowsAreFramesOrDialogs() {
+    for (const model::WindowModel& described : model::windows()) {
+        Window* window = frame().window(described.name);
+        QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(window);
+        QVERIFY(iface);
+        const QAccessible::Role expected =
+            model::isScreen(described.kind) ? QAccessible::Window : QAccessible::Dialog;
+        QVERIFY2(iface->role() == expected, qPrintable(described.name));
+        QCOMPARE(iface->text(QAccessible::Name), window->windowTitle());
+        frame().unload(described.name);
+        settle();
+    }
+}
+
+void AccessibleInterfacesTest::inputBoxesAreNamedByTheirLabels() {
+    int boxes = 0;
+    for (const model::WindowModel& described : model::windows()) {
+        Window* window = frame().window(described.name);
+        for (QLineEdit* box : window->findChildren<QLineEdit*>()) {
+            ++boxes;
+            const QString where = described.name + '.' + box->objectName();
+            const auto labels =
+                QAccessible::queryAccessibleInterface(box)->relations(QAccessible::Label);
+            QVERIFY2(!labels.isEmpty(), qPrintable(where + " has no label"));
+            // The label itself comes first; a frame around the box may follow.
+            auto* label = qobject_cast<QLabel*>(labels.first().first->object());
+            QVERIFY2(label, qPrintable(where + " is labelled by something else first"));
+            QCOMPARE(label->buddy(), box);
+            QCOMPARE(label->text(), box->accessibleName());
+        }
+        frame().unload(described.name);
+        settle();
+    }
+    // Nine creators' coordinate, code name, ammunition, percentage and angle boxes (48) and the
+    // composer's four one-line boxes.
+    QCOMPARE(boxes, 52);
+}
+
+void AccessibleInterfacesTest::lockedListRowsAreDisabledAndKeepTheirSelection() {
+    for (const model::WindowModel& described : model::windows()) {
+        if (described.kind != model::Kind::Creator)
+            continue;
+        open(described.name);
+        select(described.name, described.list, 1);
+        auto* list = control<ListBox>(described.name, described.list);
+        QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(list);
+        QAccessibleTableInterface* table = iface->tableInterface();
+        QVERIFY(table);
+        QCOMPARE(iface->childCount(), list->count());
+
+        frame().lock(described.name);
+        for (int row = 0; row < iface->childCount(); ++row)
+            QVERIFY2(iface->child(row)->state().disabled, qPrintable(described.list));
+        QVERIFY(!table->selectRow(0));
+        iface->child(2)->actionInterface()->doAction(QAccessibleActionInterface::toggleAction());
+        QCOMPARE(list->selectedIndex(), 1);
+
+        frame().unlock(described.name);
+        for (int row = 0; row < iface->childCount(); ++row)
+            QVERIFY(!iface->child(row)->state().disabled);
+        QVERIFY(table->selectRow(2));
+        QCOMPARE(list->selectedIndex(), 2);
+        QCOMPARE(table->selectedRows(), QList<int>{2});
+        QVERIFY(iface->child(2)->state().selected);
+        frame().unload(described.name);
+        settle();
+    }
+}
+
+QTEST_MAIN(AccessibleInterfacesTest)
+#include "accessible_interfaces_test.moc"
