@@ -2,6 +2,8 @@
 
 #include "app/widgets/textarea.h"
 
+#include <QLabel>
+
 using namespace spawnsmith;
 
 // "Launch E-Mail Application" on the composer over the game-pick screen, through its widgets.
@@ -10,6 +12,8 @@ class MailComposerTest : public GuiTestBase {
 private slots:
     void launchHandsOverUrlOnce_data();
     void launchHandsOverUrlOnce();
+    void captionLabelsFormTheArrayLabel1();
+    void launchIsOnBehalfOfTheComposer();
 };
 
 void MailComposerTest::launchHandsOverUrlOnce_data() {
@@ -69,6 +73,26 @@ void MailComposerTest::launchHandsOverUrlOnce() {
     QCOMPARE(frame().loadedWindows(), (QStringList{"frmgtapick", w}));
     QCOMPARE(text(w, "txtCc"), cc);
     QCOMPARE(bodyBox->text(), bodyBefore);
+}
+
+// The five caption labels are the elements of one array: they share the name Label1, keep their
+// index, and a search for the name finds them in order.
+void MailComposerTest::captionLabelsFormTheArrayLabel1() {
+    open("frmsendemail");
+    const QList<QLabel*> labels = frame().loaded("frmsendemail")->findChildren<QLabel*>("Label1");
+    QStringList captions;
+    for (qsizetype i = 0; i < labels.size(); ++i) {
+        QCOMPARE(labels[i]->property("index").toInt(), i);
+        captions << labels[i]->text();
+    }
+    QCOMPARE(captions, QStringList({"To", "CC", "BCC", "Subject", "Body"}));
+}
+
+// The shell's "open" is asked on behalf of the composer's own window.
+void MailComposerTest::launchIsOnBehalfOfTheComposer() {
+    open("frmsendemail");
+    click("frmsendemail", "cmdSend");
+    QCOMPARE(platform().urlOwners, QList<quintptr>{frame().loaded("frmsendemail")->winId()});
 }
 
 QTEST_MAIN(MailComposerTest)

@@ -61,10 +61,11 @@ void send(Frame& frame, Window* composer, const MessageBoxes& message) {
               message.bcc->text(), message.subject->text(), message.body->text());
 }
 
+// An element of the label array Label1: every element has the array's name and keeps its index.
 QLabel* addCaption(Window* window, int index, const char* caption, int top, QWidget* buddy) {
-    const QByteArray name = "Label1_" + QByteArray::number(index);
-    QLabel* label = addLabel(window, name.constData(), QLatin1String(caption),
+    QLabel* label = addLabel(window, "Label1", QLatin1String(caption),
                              twips(margin, top, labelWidth, lineHeight));
+    label->setProperty("index", index);
     label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     label->setAccessibleName(QLatin1String(caption));
     label->setBuddy(buddy);

@@ -222,10 +222,10 @@ INFO_WINDOWS = [
                                  "cmdclosewindow")),
 ]
 COMPOSER = Window("Spawnsmith | E-Mail Author", "dialog",
-                  [c for i, (n, t) in enumerate([("txtTo", "To"), ("txtCc", "CC"),
-                                                 ("txtBcc", "BCC"), ("txtSubject", "Subject"),
-                                                 ("txtBody", "Body")])
-                   for c in (label(f"Label1_{i}", t, locks=False), box(n, t))] +
+                  [c for (n, t) in [("txtTo", "To"), ("txtCc", "CC"),
+                                    ("txtBcc", "BCC"), ("txtSubject", "Subject"),
+                                    ("txtBody", "Body")]
+                   for c in (label("Label1", t, locks=False), box(n, t))] +
                   [button("cmdSend", "Launch E-Mail Application"),
                    button("cmdclosewindow", "Close This Window"), button("cmdexit", "Exit")],
                   "txtTo")
