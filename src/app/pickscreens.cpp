@@ -16,7 +16,8 @@ namespace {
 
 Window* buildSplash(Frame&) {
     auto* window = new Window(QStringLiteral("frmgtaccload"), QString(), 4995, 3405);
-    window->setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
+    // A splash screen to the window system (no task-bar entry), with no frame.
+    window->setWindowFlags(Qt::SplashScreen | Qt::FramelessWindowHint);
     auto* logo = new QLabel(window->client());
     logo->setObjectName(QStringLiteral("imggtacclogo"));
     // Naming a control starts the desktop's accessibility bridge, which connects to the session
@@ -29,6 +30,13 @@ Window* buildSplash(Frame&) {
                         .pixmap(QSize(333, 227), qGuiApp->devicePixelRatio()));
     logo->setScaledContents(true);
     logo->setGeometry(twips(0, 0, 4995, 3405));
+    // The splash has no caption, and Qt names a window without one after the application (task
+    // bars and window lists would show "Spawnsmith" for two seconds): its native window is made
+    // while the application has no name, which leaves the window's name empty.
+    const QString applicationName = QCoreApplication::applicationName();
+    QCoreApplication::setApplicationName(QString());
+    window->winId();
+    QCoreApplication::setApplicationName(applicationName);
     return window;
 }
 
