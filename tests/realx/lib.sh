@@ -118,14 +118,30 @@ rx_start_display() {
     export XAUTHORITY="$RX_TMP/client.auth"
     xauth -q -f "$XAUTHORITY" add "$DISPLAY" . "$cookie" 2>/dev/null
 
-    # openbox with its stock configuration, whatever the user's own says.
-    XDG_CONFIG_HOME="$RX_TMP/config" openbox --sm-disable >"$RX_TMP/openbox.log" 2>&1 &
-    RX_WM_PID=$!
-    rx_wait 10 rx_wm_ready || {
-        echo "openbox did not take over the screen:" >&2
-        cat "$RX_TMP/openbox.log" >&2
-        exit 2
-    }
+    # The display answers before anything is started on it. Then openbox, with its stock
+    # configuration whatever the user's own says. Another X server just ending elsewhere on the
+    # machine can make a first connection fail, so openbox gets up to three tries.
+    rx_wait 10 rx_display_answers
+    local attempt
+    for attempt in 1 2 3; do
+        XDG_CONFIG_HOME="$RX_TMP/config" openbox --sm-disable >"$RX_TMP/openbox.log" 2>&1 &
+        RX_WM_PID=$!
+        rx_wait 10 rx_wm_ready_or_gone
+        rx_wm_ready && return 0
+        rx_end_process "$RX_WM_PID"
+        echo "(openbox did not start on $DISPLAY, try $attempt of 3)" >&2
+    done
+    echo "openbox did not take over the screen $DISPLAY:" >&2
+    cat "$RX_TMP/openbox.log" >&2
+    exit 2
+}
+
+rx_display_answers() {
+    xprop -root _XKB_RULES_NAMES >/dev/null 2>&1
+}
+
+rx_wm_ready_or_gone() {
+    rx_wm_ready || ! kill -0 "$RX_WM_PID" 2>/dev/null
 }
 
 # True once the window manager has announced itself on the root window: the root's
@@ -349,9 +365,8 @@ rx_work_area() {
 
 # rx_stacked_above UPPER LOWER: true if window UPPER is above window LOWER in the stacking order.
 rx_stacked_above() {
-    local order
-    order=$(rx_windows | cut -f1 | tr '\n' ' ')
-    [[ " $order" == *" $2 "*" $1 "* ]]
+    rx_windows | awk -F'\t' -v upper="$1" -v lower="$2" '
+        $1 == lower { seen = 1 } $1 == upper { above = seen } END { exit !above }'
 }
 
 # rx_map_state ID: IsViewable, IsUnMapped or IsUnviewable.
