@@ -54,6 +54,9 @@ rx_init() {
     for tool in Xvfb xauth openbox xdotool xclip xprop xwininfo; do
         command -v "$tool" >/dev/null || { echo "$0: $tool is missing" >&2; exit 2; }
     done
+    # Failure messages go to the script's own output even from inside a redirection, such as
+    # a wait whose printed window id is thrown away.
+    exec 9>&1
     RX_TMP=$(mktemp -d "${TMPDIR:-/tmp}/realx.XXXXXX")
     mkdir -m 700 "$RX_TMP/runtime" "$RX_TMP/config"
     trap rx_cleanup EXIT
@@ -539,8 +542,8 @@ rx_screenshot() {
 rx_fail() {
     if [ "$RX_CASE_FAILED" = 0 ]; then
         RX_CASE_FAILED=1
-        echo "FAIL $RX_CASE: $*"
-        echo "     screenshot: $(rx_screenshot "$RX_CASE")"
+        echo "FAIL $RX_CASE: $*" >&9
+        echo "     screenshot: $(rx_screenshot "$RX_CASE")" >&9
     fi
     return 1
 }
