@@ -9,35 +9,38 @@ rx_start_display 1024x768
 
 hold_seconds=1.5
 
-# Generate My Code held down. Columns: game; kind; the steps that select a row, fill the fields
-# and reach the generate button; where the result screen's focus starts ("box" or "exit", which
-# decides how to reach the box); the one line the result box must then hold.
+# Generate My Code held down. Columns: the key held (Return, or space, which presses a button
+# on its release, so that every repeat is a press and a release); game; kind; the steps that
+# select a row, fill the fields and reach the generate button; where the result screen's focus
+# starts ("box" or "exit", which decides how to reach the box); the one line the result box
+# must then hold.
 generate_cases=(
-    "gta3;item;Down Tab type:1 Tab type:2 Tab type:3 Tab type:h Tab;exit;0213: \$h = create_pickup -29 (ADRENALINE) type  14 at  1 2 3"
-    "gta3;weapon;Down Down Tab type:1 Tab type:2 Tab type:3 Tab type:g Tab type:50 Tab;box;032B: \$g = create_weapon_pickup #COLT45  14 ammo  50 at 1 2 3"
+    "Return;gta3;item;Down Tab type:1 Tab type:2 Tab type:3 Tab type:h Tab;exit;0213: \$h = create_pickup -29 (ADRENALINE) type  14 at  1 2 3"
+    "Return;gta3;weapon;Down Down Tab type:1 Tab type:2 Tab type:3 Tab type:g Tab type:50 Tab;box;032B: \$g = create_weapon_pickup #COLT45  14 ammo  50 at 1 2 3"
+    "space;gta3;item;Down Down Down Down Tab type:4 Tab type:5 Tab type:6 Tab type:k Tab;exit;0213: \$k = create_pickup -28 (HEALTH) type  14 at  4 5 6"
 )
 
 # Walks to a creator's generate button, holds Enter on it and checks that exactly one generation
 # happened: the program runs, the result screen is up alone and its box holds just the line.
 held_generate() {
-    local game=$1 kind=$2 fill=$3 focus=$4 expected=$5
+    local key=$1 game=$2 kind=$3 fill=$4 focus=$5 expected=$6
     local result=${RX_RESULT[$game $kind]}
     rx_launch || return
     rx_open_creator "$game" "$kind" || return
     # shellcheck disable=SC2086 # the steps are blank-separated on purpose
     rx_press $fill
-    rx_hold Return "$hold_seconds"
+    rx_hold "$key" "$hold_seconds"
     rx_settle
     if ! rx_app_alive; then
         rx_wait_app_exit 1
-        rx_fail "the program ended (status $RX_APP_STATUS) while Enter was held on" \
+        rx_fail "the program ended (status $RX_APP_STATUS) while $key was held on" \
             "Generate My Code: the repeats pressed the result screen's \"Exit\" and then \"Yes\""
         return
     fi
     local captions
     captions=$(rx_captions)
     [ "$captions" = "$result" ] ||
-        { rx_fail "after the held Enter the screen shows [$captions], expected [$result] alone"; return; }
+        { rx_fail "after the held $key the screen shows [$captions], expected [$result] alone"; return; }
     rx_wait_active "$result" || return
     # A result screen whose focus starts on "Exit" has its box last in the tab order.
     [ "$focus" = exit ] && rx_key shift+Tab
@@ -60,7 +63,7 @@ held_exit() {
     rx_settle
     if ! rx_app_alive; then
         rx_wait_app_exit 1
-        rx_fail "the program ended (status $RX_APP_STATUS) while Enter was held on \"Exit\":" \
+        rx_fail "the program ended (status $RX_APP_STATUS) while Return was held on \"Exit\":" \
             "a repeat pressed the confirm dialog's \"Yes\""
         return
     fi
@@ -72,9 +75,9 @@ held_exit() {
 }
 
 for row in "${generate_cases[@]}"; do
-    IFS=';' read -r game kind fill focus expected <<<"$row"
-    rx_case "$game $kind creator: Enter held on Generate My Code" \
-        held_generate "$game" "$kind" "$fill" "$focus" "$expected"
+    IFS=';' read -r key game kind fill focus expected <<<"$row"
+    rx_case "$game $kind creator: $key held on Generate My Code" \
+        held_generate "$key" "$game" "$kind" "$fill" "$focus" "$expected"
 done
-rx_case "game-pick screen: Enter held on Exit" held_exit
+rx_case "game-pick screen: Return held on Exit" held_exit
 rx_finish

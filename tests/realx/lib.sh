@@ -59,8 +59,13 @@ rx_init() {
     exec 9>&1
     RX_TMP=$(mktemp -d "${TMPDIR:-/tmp}/realx.XXXXXX")
     mkdir -m 700 "$RX_TMP/runtime" "$RX_TMP/config"
+    # A script ended by a signal (Ctrl+C, a closed terminal or pipe, ctest's time-out) still
+    # cleans up, so no X server or window manager outlives it.
     trap rx_cleanup EXIT
-    trap 'exit 130' INT TERM
+    trap 'exit 129' HUP
+    trap 'exit 130' INT
+    trap 'exit 141' PIPE
+    trap 'exit 143' TERM
 }
 
 # Ends the program, the window manager and the X server (in that order) and removes the scratch
@@ -172,8 +177,17 @@ rx_start_app() {
     rx_wait 5 rx_no_windows || rx_fail "windows of an earlier run are still on screen"
     # The pointer rests in a corner, away from every window, so that no case inherits a hover.
     rx_pointer_to 0 0
-    QT_QPA_PLATFORM=xcb XDG_RUNTIME_DIR="$RX_TMP/runtime" "${RX_APP[@]}" \
-        >>"$RX_TMP/app.log" 2>&1 &
+    # A Linux build must use Qt's X11 platform even where the test run asks all Qt programs to be
+    # headless; a Windows build under Wine has only its own platform and must not be told one.
+    local platform=${REALX_QT_QPA_PLATFORM-xcb}
+    [[ "$(basename "${RX_APP[0]}")" == wine* ]] && platform=${REALX_QT_QPA_PLATFORM-}
+    if [ -n "$platform" ]; then
+        QT_QPA_PLATFORM=$platform XDG_RUNTIME_DIR="$RX_TMP/runtime" "${RX_APP[@]}" \
+            >>"$RX_TMP/app.log" 2>&1 &
+    else
+        env -u QT_QPA_PLATFORM XDG_RUNTIME_DIR="$RX_TMP/runtime" "${RX_APP[@]}" \
+            >>"$RX_TMP/app.log" 2>&1 &
+    fi
     RX_APP_PID=$!
     RX_APP_STATUS=""
 }
