@@ -107,8 +107,11 @@ rx_start_display() {
     # clients' file gets the real display number once it is known.
     xauth -q -f "$RX_TMP/server.auth" add :0 . "$cookie" 2>/dev/null
     : >"$RX_TMP/displayfd"
-    Xvfb -displayfd 3 -screen 0 "${size}x24" -dpi 96 -nolisten tcp -auth "$RX_TMP/server.auth" \
-        -ardelay 250 -arinterval 33 3>"$RX_TMP/displayfd" >"$RX_TMP/xvfb.log" 2>&1 &
+    # -noreset: without it the server resets whenever its last client disconnects (the first
+    # xprop below), and a client connecting during the reset is refused.
+    Xvfb -displayfd 3 -screen 0 "${size}x24" -dpi 96 -nolisten tcp -noreset \
+        -auth "$RX_TMP/server.auth" -ardelay 250 -arinterval 33 \
+        3>"$RX_TMP/displayfd" >"$RX_TMP/xvfb.log" 2>&1 &
     RX_XVFB_PID=$!
     local number=""
     for _ in $(seq 200); do
@@ -126,19 +129,13 @@ rx_start_display() {
     export XAUTHORITY="$RX_TMP/client.auth"
     xauth -q -f "$XAUTHORITY" add "$DISPLAY" . "$cookie" 2>/dev/null
 
-    # The display answers before anything is started on it. Then openbox, with its stock
-    # configuration whatever the user's own says. Another X server just ending elsewhere on the
-    # machine can make a first connection fail, so openbox gets up to three tries.
+    # The display answers before anything is started on it; then openbox, with its stock
+    # configuration whatever the user's own says.
     rx_wait 10 rx_display_answers
-    local attempt
-    for attempt in 1 2 3; do
-        XDG_CONFIG_HOME="$RX_TMP/config" openbox --sm-disable >"$RX_TMP/openbox.log" 2>&1 &
-        RX_WM_PID=$!
-        rx_wait 10 rx_wm_ready_or_gone
-        rx_wm_ready && return 0
-        rx_end_process "$RX_WM_PID"
-        echo "(openbox did not start on $DISPLAY, try $attempt of 3)" >&2
-    done
+    XDG_CONFIG_HOME="$RX_TMP/config" openbox --sm-disable >"$RX_TMP/openbox.log" 2>&1 &
+    RX_WM_PID=$!
+    rx_wait 10 rx_wm_ready_or_gone
+    rx_wm_ready && return 0
     echo "openbox did not take over the screen $DISPLAY:" >&2
     cat "$RX_TMP/openbox.log" >&2
     exit 2
