@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# A key held down on a button: the X server repeats it (here after 250 ms, 30 times a second).
+# A key held down on a button: the X server repeats it (here after 1 s, 30 times a second).
 # The button must be pressed once. The repeats must not press a button of a window that the same
 # key press opened, nor type into its text box, so a held Enter never walks on into the next
 # window's buttons (for example "Exit" and then the confirm dialog's "Yes").
@@ -7,7 +7,8 @@ source "$(dirname "$0")/lib.sh"
 rx_init "$@"
 rx_start_display 1024x768
 
-hold_seconds=1.5
+# Held past the autorepeat delay for some 35 repeats.
+hold_seconds=$(awk -v d="$RX_REPEAT_DELAY" 'BEGIN { print d / 1000 + 1.2 }')
 
 # Generate My Code held down. Columns: the key held; game; kind; the steps that select a row,
 # fill the fields and reach the generate button; where the result screen's focus starts ("box"

@@ -31,6 +31,11 @@ RX_CASE_FAILED=0   # whether it has failed already
 RX_PASSED=0
 RX_FAILED=0
 RX_POLL=0.05       # seconds between two looks at the X server while waiting
+# Keys repeat once held this long (ms). xdotool releases a key a few ms after pressing it, but on
+# a busy machine it can be held up in between, and with the usual quarter of a second the server
+# then repeated an ordinary Tab now and then; a second keeps typing exact. A test that holds a key
+# on purpose holds it past this.
+RX_REPEAT_DELAY=1000
 
 # --- set-up and clean-up -------------------------------------------------------------------
 
@@ -96,8 +101,8 @@ rx_end_process() {
 
 # rx_start_display [WIDTHxHEIGHT]
 # Starts Xvfb on a free display (it reports the number it took through -displayfd) with keyboard
-# autorepeat after 250 ms at 30 a second, then openbox, and waits until openbox manages the
-# screen. Exports DISPLAY and XAUTHORITY. A display already running is stopped first.
+# autorepeat after RX_REPEAT_DELAY ms at 30 a second, then openbox, and waits until openbox
+# manages the screen. Exports DISPLAY and XAUTHORITY. A display already running is stopped first.
 rx_start_display() {
     local size=${1:-1024x768}
     rx_stop_display
@@ -110,7 +115,7 @@ rx_start_display() {
     # -noreset: without it the server resets whenever its last client disconnects (the first
     # xprop below), and a client connecting during the reset is refused.
     Xvfb -displayfd 3 -screen 0 "${size}x24" -dpi 96 -nolisten tcp -noreset \
-        -auth "$RX_TMP/server.auth" -ardelay 250 -arinterval 33 \
+        -auth "$RX_TMP/server.auth" -ardelay "$RX_REPEAT_DELAY" -arinterval 33 \
         3>"$RX_TMP/displayfd" >"$RX_TMP/xvfb.log" 2>&1 &
     RX_XVFB_PID=$!
     local number=""
