@@ -149,6 +149,7 @@ public:
     void startBrowser(const QString& program, const QString& address) override {
         m_desktop.startBrowser(program, address);
     }
+    void clearWindowName(quintptr window) override { m_desktop.clearWindowName(window); }
     void openUrl(const QByteArray& url, quintptr owner) override { m_desktop.openUrl(url, owner); }
 
 private:

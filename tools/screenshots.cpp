@@ -8,7 +8,7 @@
 #include "app/widgets/listbox.h"
 #include "app/window.h"
 #include "core/codepage.h"
-#include "platform/platform.h"
+#include "platform/desktopplatform.h"
 #include "platform/steadyclock.h"
 #include "wizard/wizard.h"
 
@@ -34,7 +34,11 @@ public:
     const CodePage& ansiCodePage() override { return windows1252(); }
     bool programExists(const QString&) override { return false; }
     void startBrowser(const QString&, const QString&) override {}
+    void clearWindowName(quintptr window) override { m_desktop.clearWindowName(window); }
     void openUrl(const QByteArray&, quintptr) override {}
+
+private:
+    DesktopPlatform m_desktop; // the window system's part, as the program does it
 };
 
 class Photographer {

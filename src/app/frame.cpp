@@ -92,7 +92,7 @@ void Frame::show(const QString& name) {
         return;
     if (fresh) {
         target->adjustSize();
-        target->setOpenedAt(m_inputGuard->lastInputTimestamp());
+        target->setOpenedBy(m_inputGuard->lastInputTimestamp(), m_inputGuard->lastInputWasMouse());
         // With its native window made, the platform may already know the frame around it;
         // where it does not yet (X11 before the window manager has framed the window), the
         // frame seen on an earlier window stands in until this one's is known.
@@ -117,7 +117,11 @@ void Frame::place(Window* window, const QMargins& frameMargins) {
     if (!screen)
         return;
     const QSize frameSize = window->size().grownBy(frameMargins);
-    window->move(centredPosition(frameSize, screen->availableGeometry()));
+    const QPoint frameTopLeft = centredPosition(frameSize, screen->availableGeometry());
+    // Placed by its client area, which Qt positions the same way whether or not it knows the
+    // frame yet (a frame position would be taken for the client's until the frame is known).
+    window->setGeometry(
+        QRect(frameTopLeft + QPoint(frameMargins.left(), frameMargins.top()), window->size()));
 }
 
 // Once the window is on screen its frame is known; if it differs from the one the window was

@@ -3,6 +3,7 @@
 #include "app/frame.h"
 #include "app/window.h"
 
+#include <QAbstractButton>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -43,7 +44,8 @@ bool InputGuard::eventFilter(QObject* watched, QEvent* event) {
     // then it must not act on what is still queued for it.
     if (m_frame.loaded(window->objectName()) != window)
         return true;
-    return isMouseInput(type) ? dropMouse(window, event) : dropKey(window, event);
+    return isMouseInput(type) ? dropMouse(window, event)
+                              : dropKey(window, static_cast<QWidget*>(watched), event);
 }
 
 bool InputGuard::dropMouse(const Window* window, QEvent* event) {
@@ -52,31 +54,46 @@ bool InputGuard::dropMouse(const Window* window, QEvent* event) {
         return false;
     const auto interval =
         static_cast<quint64>(QGuiApplication::styleHints()->mouseDoubleClickInterval());
-    if (window->openedAt() != 0 && time < window->openedAt() + interval)
+    // Pressed before the window was there, or the second click of the double click that
+    // opened it.
+    const quint64 opened = window->openedAt();
+    if (opened != 0 && (time < opened || (window->openedByMouse() && time < opened + interval)))
         return true;
-    if (event->type() != QEvent::Wheel)
+    if (event->type() != QEvent::Wheel) {
         m_lastInputTimestamp = time;
+        m_lastInputWasMouse = true;
+    }
     return false;
 }
 
-bool InputGuard::dropKey(Window* window, QEvent* event) {
+bool InputGuard::dropKey(Window* window, QWidget* receiver, QEvent* event) {
     auto* key = static_cast<QKeyEvent*>(event);
-    if (key->timestamp() != 0 && event->type() == QEvent::KeyPress)
-        m_lastInputTimestamp = key->timestamp();
     if (event->type() == QEvent::ShortcutOverride)
         return false;
     const int code = key->key();
-    if (event->type() == QEvent::KeyPress && !key->isAutoRepeat()) {
+    const quint64 time = key->timestamp();
+    if (event->type() == QEvent::KeyRelease) {
+        m_lastRelease = {code, time};
+        return m_keyDownIn.value(code, window) != window;
+    }
+    // An X server repeats a held key as a release and a press with the same time stamp; Qt
+    // marks only some of those presses as repeats.
+    const bool repeat = key->isAutoRepeat() ||
+                        (time != 0 && m_lastRelease.key == code && m_lastRelease.time == time);
+    if (!repeat) {
         m_keyDownIn.insert(code, window);
+        if (time != 0) {
+            m_lastInputTimestamp = time;
+            m_lastInputWasMouse = false;
+        }
         return false;
     }
-    // A repeat, or the release: the key counts only where it went down. A key whose press the
-    // guard never saw (it went down before the program started) is let through.
-    const auto downIn = m_keyDownIn.constFind(code);
-    const bool elsewhere = downIn != m_keyDownIn.constEnd() && downIn.value() != window;
-    if (event->type() == QEvent::KeyRelease && !key->isAutoRepeat())
-        m_keyDownIn.remove(code);
-    return elsewhere;
+    // A repeat counts only in the window where the key went down, and never presses a button.
+    if (m_keyDownIn.value(code, window) != window)
+        return true;
+    const bool pressesButtons = code == Qt::Key_Return || code == Qt::Key_Enter ||
+                                code == Qt::Key_Space || code == Qt::Key_Select;
+    return pressesButtons && qobject_cast<QAbstractButton*>(receiver);
 }
 
 } // namespace spawnsmith

@@ -5,6 +5,7 @@
 #include "app/layout.h"
 #include "app/widgets/commandbutton.h"
 #include "app/window.h"
+#include "platform/platform.h"
 
 #include <QGuiApplication>
 #include <QIcon>
@@ -14,7 +15,7 @@
 namespace spawnsmith {
 namespace {
 
-Window* buildSplash(Frame&) {
+Window* buildSplash(Frame& frame) {
     auto* window = new Window(QStringLiteral("frmgtaccload"), QString(), 4995, 3405);
     // A splash screen to the window system (no task-bar entry), with no frame.
     window->setWindowFlags(Qt::SplashScreen | Qt::FramelessWindowHint);
@@ -30,13 +31,9 @@ Window* buildSplash(Frame&) {
                         .pixmap(QSize(333, 227), qGuiApp->devicePixelRatio()));
     logo->setScaledContents(true);
     logo->setGeometry(twips(0, 0, 4995, 3405));
-    // The splash has no caption, and Qt names a window without one after the application (task
-    // bars and window lists would show "Spawnsmith" for two seconds): its native window is made
-    // while the application has no name, which leaves the window's name empty.
-    const QString applicationName = QCoreApplication::applicationName();
-    QCoreApplication::setApplicationName(QString());
-    window->winId();
-    QCoreApplication::setApplicationName(applicationName);
+    // The splash has no caption, but Qt names a window without one after the program, which
+    // task bars and window lists would show for two seconds: the name is taken off again.
+    frame.platform().clearWindowName(window->winId());
     return window;
 }
 

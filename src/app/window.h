@@ -37,9 +37,14 @@ public:
     // any other control.
     void setLocked(bool locked);
 
-    // The time stamp of the input that was being handled when the window was shown (0 if none).
+    // The time stamp of the input that was being handled when the window was shown (0 if none),
+    // and whether it was a click.
     quint64 openedAt() const { return m_openedAt; }
-    void setOpenedAt(quint64 timestamp) { m_openedAt = timestamp; }
+    bool openedByMouse() const { return m_openedByMouse; }
+    void setOpenedBy(quint64 timestamp, bool mouse) {
+        m_openedAt = timestamp;
+        m_openedByMouse = mouse;
+    }
 
 signals:
     // The window has become the active one.
@@ -56,6 +61,7 @@ protected:
 private:
     QWidget* m_client;
     quint64 m_openedAt = 0;
+    bool m_openedByMouse = false;
     bool m_opensOverAScreen = false;
     bool m_exposed = false;
     QPointer<QAbstractButton> m_closeBoxButton;

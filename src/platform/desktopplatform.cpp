@@ -10,6 +10,11 @@
 
 #include <QFileInfo>
 #include <QProcess>
+#ifdef SPAWNSMITH_X11
+#include <QGuiApplication>
+
+#include <xcb/xcb.h>
+#endif
 
 #include <cerrno>
 #include <cstdlib>
@@ -39,6 +44,29 @@ bool DesktopPlatform::programExists(const QString& path) {
 void DesktopPlatform::startBrowser(const QString& program, const QString& address) {
     if (!QProcess::startDetached(program, {address}))
         qWarning("spawnsmith: could not start the browser %s", qPrintable(program));
+}
+
+// On X11 the name is in two properties, _NET_WM_NAME (UTF-8) and WM_NAME; both are deleted
+// through Qt's own connection to the X server, so that they go in order with Qt's requests.
+void DesktopPlatform::clearWindowName(quintptr nativeWindow) {
+#ifdef SPAWNSMITH_X11
+    auto* x11 = qGuiApp ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
+    if (!x11 || nativeWindow == 0)
+        return;
+    xcb_connection_t* connection = x11->connection();
+    const auto window = static_cast<xcb_window_t>(nativeWindow);
+    static constexpr char netWmName[] = "_NET_WM_NAME";
+    xcb_intern_atom_reply_t* atom = xcb_intern_atom_reply(
+        connection, xcb_intern_atom(connection, 0, sizeof netWmName - 1, netWmName), nullptr);
+    if (atom) {
+        xcb_delete_property(connection, window, atom->atom);
+        std::free(atom);
+    }
+    xcb_delete_property(connection, window, XCB_ATOM_WM_NAME);
+    xcb_flush(connection);
+#else
+    Q_UNUSED(nativeWindow);
+#endif
 }
 
 // Hands the URL to the desktop's opener as its one argument, byte for byte. A URL longer than

@@ -13,6 +13,7 @@ public:
     const CodePage& ansiCodePage() override;
     bool programExists(const QString& path) override;
     void startBrowser(const QString& program, const QString& address) override;
+    void clearWindowName(quintptr nativeWindow) override;
     void openUrl(const QByteArray& url, quintptr ownerWindow) override;
 };
 

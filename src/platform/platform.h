@@ -31,6 +31,11 @@ public:
     // minimized and given the focus, without a shell and without waiting for it.
     virtual void startBrowser(const QString& program, const QString& address) = 0;
 
+    // Leaves a native window without a name in the window system (task bars and window lists
+    // show the name): for a window without a caption, which the toolkit would name after the
+    // program.
+    virtual void clearWindowName(quintptr nativeWindow) = 0;
+
     // Hands a URL, byte for byte, to the desktop's default handler for its scheme (the shell's
     // "open"), on behalf of the given window (0: none).
     virtual void openUrl(const QByteArray& url, quintptr ownerWindow) = 0;

@@ -101,6 +101,11 @@ void WindowsPlatform::startBrowser(const QString& program, const QString& addres
     m_shell->createProcess(wide(program), wide(commandLine), SW_SHOWMINIMIZED);
 }
 
+void WindowsPlatform::clearWindowName(quintptr nativeWindow) {
+    if (nativeWindow != 0)
+        SetWindowTextW(reinterpret_cast<HWND>(nativeWindow), L"");
+}
+
 void WindowsPlatform::openUrl(const QByteArray& url, quintptr ownerWindow) {
     m_shell->shellExecute(ownerWindow, "open", url.constData(), nullptr, nullptr, SW_SHOWNORMAL);
 }

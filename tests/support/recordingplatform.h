@@ -26,6 +26,7 @@ public:
     void startBrowser(const QString& program, const QString& address) override {
         started.append({program, {address}});
     }
+    void clearWindowName(quintptr nativeWindow) override { unnamedWindows.append(nativeWindow); }
     void openUrl(const QByteArray& url, quintptr ownerWindow) override {
         openedUrls.append(url);
         urlOwners.append(ownerWindow);
@@ -38,6 +39,7 @@ public:
     QList<QPair<QString, QStringList>> started;
     QList<QByteArray> openedUrls;
     QList<quintptr> urlOwners;
+    QList<quintptr> unnamedWindows;
 };
 
 } // namespace spawnsmith
