@@ -1,3 +1,4 @@
+#include "support/cuttexts.h"
 #include "support/guitestbase.h"
 
 #include <QAbstractButton>
@@ -50,7 +51,7 @@ void HiDpiTest::clientSizes() {
 
 // Every window, at twice the density: the window is exactly its client area (below the menu
 // bar, if any), every control lies inside that area, the window icon has its 160-pixel
-// drawing, and the window renders into twice as many device pixels.
+// drawing, every caption shows whole, and the window renders into twice as many device pixels.
 void HiDpiTest::everyWindowRendersAtTwiceItsSize() {
     for (const QString& name : frame().registeredWindows()) {
         Window* window = open(name);
@@ -66,6 +67,9 @@ void HiDpiTest::everyWindowRendersAtTwiceItsSize() {
 
         if (name != "frmgtaccload")
             QCOMPARE(window->windowIcon().pixmap(QSize(80, 80), 2.0).size(), QSize(160, 160));
+
+        const QStringList cut = cutTexts(window);
+        QVERIFY2(cut.isEmpty(), qPrintable(name + " cuts " + cut.join(", ")));
 
         const QPixmap rendered = window->grab();
         QCOMPARE(rendered.devicePixelRatio(), 2.0);

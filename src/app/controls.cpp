@@ -6,7 +6,6 @@
 #include "app/widgets/textbox.h"
 #include "app/window.h"
 
-#include <QFontMetrics>
 #include <QGroupBox>
 #include <QLabel>
 
@@ -35,16 +34,9 @@ QLabel* addLabel(QWidget* parent, const char* name, const QString& text, const Q
     auto* label = new QLabel(text, clientOf(parent));
     label->setObjectName(QLatin1String(name));
     label->setGeometry(where);
-    // A label with room for one line keeps its text on that line, narrowing the font as far
-    // as needed; taller labels, and labels placed later by a layout, wrap.
-    if (where.isValid() && where.height() < 2 * label->fontMetrics().height()) {
-        QFont font = label->font();
-        while (font.pointSize() > 6 && QFontMetrics(font).horizontalAdvance(text) > where.width())
-            font.setPointSize(font.pointSize() - 1);
-        label->setFont(font);
-    } else {
-        label->setWordWrap(true);
-    }
+    // A label with room for one line keeps its text on that line; taller labels, and labels
+    // placed later by a layout, wrap. The window's one font is chosen so that all of them fit.
+    label->setWordWrap(!where.isValid() || where.height() >= 2 * label->fontMetrics().height());
     return label;
 }
 

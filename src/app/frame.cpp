@@ -1,5 +1,6 @@
 #include "app/frame.h"
 
+#include "app/fontfit.h"
 #include "app/inputguard.h"
 #include "app/lockout/lockoutsets.h"
 #include "app/window.h"
@@ -91,6 +92,7 @@ void Frame::show(const QString& name) {
     if (!target)
         return;
     if (fresh) {
+        fitFont(target);
         target->adjustSize();
         target->setOpenedBy(m_inputGuard->lastInputTimestamp(), m_inputGuard->lastInputWasMouse());
         // With its native window made, the platform may already know the frame around it;

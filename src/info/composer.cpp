@@ -23,10 +23,11 @@ constexpr int margin = 120;
 constexpr int labelWidth = 720;
 constexpr int boxLeft = margin + labelWidth + margin;
 constexpr int boxWidth = widthTwips - boxLeft - margin;
-constexpr int lineHeight = 315;
-constexpr int rowPitch = lineHeight + 105;
+// Rows kept close, so that the body is tall enough to show its five lines whole, wrapped.
+constexpr int lineHeight = 300;
+constexpr int rowPitch = lineHeight + 45;
 constexpr int bodyTop = margin + 4 * rowPitch;
-constexpr int buttonHeight = 570;
+constexpr int buttonHeight = 480;
 constexpr int buttonTop = heightTwips - margin - buttonHeight;
 constexpr int buttonWidth = (widthTwips - 4 * margin) / 3;
 
@@ -95,11 +96,9 @@ Window* buildComposer(Frame& frame) {
 
     auto* body = new TextArea(QStringLiteral("txtBody"), QStringLiteral("Body"), window->client());
     body->setGeometry(twips(boxLeft, bodyTop, boxWidth, buttonTop - margin - bodyTop));
-    // The message keeps the line breaks it was written with; long lines scroll sideways
-    // instead of wrapping mid-sentence.
-    body->setLineWrapMode(QPlainTextEdit::NoWrap);
+    // Long lines wrap at the box's edge, so that the whole message shows without scrolling
+    // sideways; the line breaks it was written with stay as they are.
     body->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-    body->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     body->setText(QLatin1String(builtin::mailBody));
     // However a line break is made in the message (Enter, Shift+Enter, pasted), it is one.
     body->setLineSeparatorIsBreak(true);

@@ -153,10 +153,11 @@ QWidget* addPiece(Window* window, const Piece& piece, Qt::Alignment alignment) {
     label->setAlignment(alignment);
     label->setAccessibleName(piece.accessibleName ? QString::fromUtf8(piece.accessibleName) : text);
     if (piece.kind == Piece::Heading) {
-        QFont font = label->font();
-        font.setBold(true);
-        font.setPointSizeF(font.pointSizeF() * 1.25);
-        label->setFont(font);
+        // Bold, in the window's one font size (a font that sets only the weight takes the rest
+        // from the window, also when the window's size changes).
+        QFont bold;
+        bold.setBold(true);
+        label->setFont(bold);
     }
     return label;
 }
