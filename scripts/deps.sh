@@ -1,9 +1,27 @@
 #!/usr/bin/env bash
-# Installs whatever the build needs and this machine lacks (Debian 12 / Ubuntu 22.04 or later).
-# Usage: scripts/deps.sh [extra-package ...]
+# Installs, from Debian 12's packages, whatever this machine lacks for building the wizard, and
+# with --tests for running all of its tests as well. Nothing else is installed or changed.
+# Usage: scripts/deps.sh [--tests] [extra-package ...]
 set -euo pipefail
 
-packages=(cmake ninja-build g++ qt6-base-dev libgl-dev fonts-dejavu-core dbus-daemon "$@")
+# Building: the compiler and CMake, Qt 6 (its development files and the libraries they need),
+# libxcb's headers (the program sets some X11 window properties itself) and a font.
+packages=(cmake ninja-build g++ qt6-base-dev libgl-dev libxcb1-dev fonts-dejavu-core)
+if [ "${1:-}" = --tests ]; then
+    shift
+    packages+=(
+        # a private session bus for the desktop portal's stand-in
+        dbus-daemon dbus-bin
+        # a virtual X server, a window manager and the tools that drive and read the program
+        xvfb xauth openbox xdotool xclip x11-utils imagemagick
+        # the accessibility bus and a screen reader's client library
+        at-spi2-core python3-pyatspi gir1.2-atspi-2.0 python3-gi
+        # the sanitizers and the fuzzer: the distribution's default clang and its runtime
+        clang libclang-rt-dev
+    )
+fi
+packages+=("$@")
+
 missing=()
 for package in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" ||

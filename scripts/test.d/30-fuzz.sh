@@ -8,7 +8,7 @@ seconds=${1:-20}
 build=build/fuzz
 targets=(lineassembly_fuzz mail_fuzz)
 
-scripts/deps.sh clang libclang-rt-dev
+scripts/deps.sh --tests
 CXX=clang++ cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
     -DSPAWNSMITH_WERROR=ON -DSPAWNSMITH_FUZZ=ON -DBUILD_TESTING=OFF >/dev/null
 cmake --build "$build" --target "${targets[@]}"
