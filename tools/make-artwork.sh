@@ -3,7 +3,8 @@
 #   resources/images/   splash (333 x 227), the three game logos (200 x 200) and the 24-bit window
 #                       icon (80 x 80), each also at twice the size as name@2x.png for high-DPI
 #                       screens;
-#   packaging/icons/    the desktop icon in the hicolor theme's sizes, plus a scalable SVG.
+#   packaging/icons/    the desktop icon in the hicolor theme's sizes, plus a scalable SVG;
+#   packaging/windows/  the same icon as one multi-size .ico for the Windows executable.
 # The output is deterministic (no timestamps or other metadata in the PNGs), so re-running the
 # script reproduces the committed files byte for byte.
 # Usage: tools/make-artwork.sh           redraw everything in place
@@ -203,6 +204,16 @@ for size in 16 22 24 32 48 64 128 256; do
     icon "$size" tile "$icons/${size}x$size/apps/$APP_ID.png"
 done
 icon_svg >"$icons/scalable/apps/$APP_ID.svg"
+
+# The Windows icon: the tile in the sizes Windows asks for (title bar, taskbar, Explorer's
+# views), taken from the PNGs above.  The 256 x 256 entry is stored as PNG, the others as
+# bitmaps; an ICO has no timestamps, so it too comes out the same on every run.
+mkdir -p "$out/packaging/windows"
+ico_sizes=()
+for size in 16 24 32 48 64 128 256; do
+    ico_sizes+=("$icons/${size}x$size/apps/$APP_ID.png")
+done
+convert "${ico_sizes[@]}" "$out/packaging/windows/spawnsmith.ico"
 
 if [ "$out" != . ]; then
     status=0

@@ -1,0 +1,107 @@
+#!/usr/bin/env bash
+# Builds Spawnsmith for Windows, here on Linux, and checks it under Wine:
+#   1. the cross toolchain: MinGW-w64 and a static Qt (scripts/windows-toolchain.sh, cached);
+#   2. spawnsmith.exe and the test suites, cross-built into build/windows;
+#   3. the executable: a GUI program of at most 20 MB that needs only Windows' own DLLs and
+#      carries its version information;
+#   4. the test suites of what differs on Windows (ctest label "wine"), run under Wine; with
+#      --all-suites every suite (Wine builds windows slowly: about half an hour more);
+#   5. the program walked under Wine as a keyboard user (tests/realx/keyboard_walk.sh);
+#   6. the .zip package: spawnsmith.exe, the licence and a read-me.
+# Usage:  scripts/windows.sh [--all-suites] [--screenshot]
+#         --screenshot also refreshes docs/screenshots/windows-game-pick.png
+# Prints: progress; the path of spawnsmith.exe as the last line.
+# Env:    SPAWNSMITH_CACHE  where the Windows Qt and the Wine prefix are kept
+#                           (default: ${XDG_CACHE_HOME:-~/.cache}/spawnsmith)
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+screenshot=0
+suites=(-L wine)
+for option in "$@"; do
+    case $option in
+    --screenshot) screenshot=1 ;;
+    --all-suites) suites=() ;;
+    *) echo "usage: scripts/windows.sh [--all-suites] [--screenshot]" >&2; exit 2 ;;
+    esac
+done
+
+start=$SECONDS
+lap_start=$SECONDS
+# Prints how long the step since the previous call took.
+lap() {
+    echo "-- $1: $((SECONDS - lap_start)) s"
+    lap_start=$SECONDS
+}
+
+echo "== toolchain"
+qt_prefix=$(scripts/windows-toolchain.sh | tail -n 1)
+scripts/deps.sh wine wine64 fonts-wine xvfb xauth openbox xdotool xclip x11-utils imagemagick unzip
+lap "toolchain"
+
+echo "== build"
+build=build/windows
+# Qt's own toolchain file puts its prefix on the search path and loads the MinGW one; Wine runs
+# the test programs for ctest.
+cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release \
+    -DCMAKE_TOOLCHAIN_FILE="$qt_prefix/lib/cmake/Qt6/qt.toolchain.cmake" \
+    -DCMAKE_CROSSCOMPILING_EMULATOR=wine -DSPAWNSMITH_WERROR=ON >/dev/null
+cmake --build "$build"
+exe=$PWD/$build/src/spawnsmith.exe
+lap "build"
+
+echo "== the executable"
+fail() {
+    echo "windows: $*" >&2
+    exit 1
+}
+size=$(stat -c %s "$exe")
+headers=$(x86_64-w64-mingw32-objdump -p "$exe")
+imports=$(sed -n 's/^\s*DLL Name: //p' <<<"$headers" | sort -fu)
+echo "spawnsmith.exe: $size bytes; imports: $(echo $imports)"
+[ "$size" -le $((20 * 1024 * 1024)) ] || fail "spawnsmith.exe is larger than 20 MB"
+grep -q 'Subsystem.*Windows GUI' <<<"$headers" || fail "spawnsmith.exe is not a GUI program"
+# Only DLLs that every Windows 10 and 11 has; none of MinGW's or Qt's.
+system_dlls='advapi32|authz|comdlg32|d3d9|d3d11|dwmapi|dxgi|gdi32|imm32|kernel32|msvcrt|'
+system_dlls+='netapi32|ole32|oleaut32|setupapi|shcore|shell32|shlwapi|user32|userenv|uxtheme|'
+system_dlls+='version|winmm|ws2_32|wtsapi32|api-ms-win-[a-z0-9-]+'
+unexpected=$(grep -viE "^($system_dlls)\.dll$" <<<"$imports" || true)
+[ -z "$unexpected" ] || fail "spawnsmith.exe needs DLLs that Windows does not ship: $unexpected"
+resources=$(x86_64-w64-mingw32-windres -i "$exe" -O rc 2>/dev/null || true)
+for value in '"ProductName", "Spawnsmith' '"ProductVersion", "0.1' '"FileDescription"' \
+    '"LegalCopyright"'; do
+    grep -qF "$value" <<<"$resources" || fail "the version resource lacks $value"
+done
+lap "checks"
+
+# shellcheck source=scripts/windows-wine.sh
+source scripts/windows-wine.sh
+echo "== tests under Wine"
+# Wine draws into an X display even for programs that show nothing of their own.
+xvfb-run --auto-servernum --server-args="-screen 0 1024x768x24 -dpi 96 -nolisten tcp" \
+    bash -c 'source scripts/windows-wine.sh && wine_prefix && status=0 &&
+             ctest --test-dir "$1" --output-on-failure -j2 "${@:2}" || status=$?
+             wineserver -k || true; exit "$status"' _ "$build" "${suites[@]}"
+lap "tests"
+
+echo "== keyboard walk under Wine"
+tests/realx/keyboard_walk.sh --artifacts "$build/walk" -- wine "$exe"
+if [ "$screenshot" = 1 ]; then
+    tools/windows-screenshot.sh "$exe" docs/screenshots/windows-game-pick.png
+fi
+wineserver -k 2>/dev/null || true
+lap "walk"
+
+echo "== package"
+rm -f "$build"/packages/*.zip
+(cd "$build" && cpack >/dev/null)
+zip=$(ls "$build"/packages/*.zip)
+listing=$(unzip -Z1 "$zip")
+for file in spawnsmith.exe LICENSE.txt README.txt; do
+    grep -q "/$file\$\|^$file\$" <<<"$listing" || fail "$(basename "$zip") lacks $file"
+done
+echo "$zip: $(stat -c %s "$zip") bytes"
+lap "package"
+
+echo "-- Windows stage: $((SECONDS - start)) s"
+echo "$exe"
