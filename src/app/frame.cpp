@@ -95,15 +95,25 @@ void Frame::show(const QString& name) {
         fitFont(target);
         target->adjustSize();
         target->setOpenedBy(m_inputGuard->lastInputTimestamp(), m_inputGuard->lastInputWasMouse());
+        // The native window is made where the window belongs, with the frame seen on an
+        // earlier window standing in for its own: some window managers (Weston's for X11
+        // clients) take a window's place from where it was made and ignore later moves.
+        const bool framed = !(target->windowFlags() & Qt::FramelessWindowHint);
+        const QMargins assumed = framed ? m_frameMargins : QMargins();
+        place(target, assumed);
+        target->winId();
+        // A window without a caption has no name on the window system either, although Qt
+        // names such a window after the program (task bars and window lists would show it).
+        if (target->windowTitle().isEmpty())
+            m_platform.clearWindowName(target->winId());
         // With its native window made, the platform may already know the frame around it;
         // where it does not yet (X11 before the window manager has framed the window), the
-        // frame seen on an earlier window stands in until this one's is known.
-        target->winId();
+        // assumed frame stands in until this one's is known.
         QMargins margins = target->windowHandle()->frameMargins();
-        const bool framed = !(target->windowFlags() & Qt::FramelessWindowHint);
         if (margins.isNull() && framed)
-            margins = m_frameMargins;
-        place(target, margins);
+            margins = assumed;
+        if (margins != assumed)
+            place(target, margins);
         if (framed)
             placeAgainOnceFramed(target, margins);
         if (QWidget* first = target->firstFocus())

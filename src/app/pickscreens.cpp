@@ -5,7 +5,6 @@
 #include "app/layout.h"
 #include "app/widgets/commandbutton.h"
 #include "app/window.h"
-#include "platform/platform.h"
 
 #include <QGuiApplication>
 #include <QIcon>
@@ -15,7 +14,7 @@
 namespace spawnsmith {
 namespace {
 
-Window* buildSplash(Frame& frame) {
+Window* buildSplash(Frame& /*frame*/) {
     auto* window = new Window(QStringLiteral("frmgtaccload"), QString(), 4995, 3405);
     // A splash screen to the window system (no task-bar entry), with no frame.
     window->setWindowFlags(Qt::SplashScreen | Qt::FramelessWindowHint);
@@ -31,9 +30,6 @@ Window* buildSplash(Frame& frame) {
                         .pixmap(QSize(333, 227), qGuiApp->devicePixelRatio()));
     logo->setScaledContents(true);
     logo->setGeometry(twips(0, 0, 4995, 3405));
-    // The splash has no caption, but Qt names a window without one after the program, which
-    // task bars and window lists would show for two seconds: the name is taken off again.
-    frame.platform().clearWindowName(window->winId());
     return window;
 }
 
