@@ -60,12 +60,19 @@ template <typename T> Reply<T> reply(T* pointer) {
     return Reply<T>(pointer, &std::free);
 }
 
-// Where the X server itself has a window's frame: its client area's place on the root window,
-// grown by the frame the window manager reports in _NET_FRAME_EXTENTS. Nothing while the window
-// is not viewable, or, for a framed window, before the window manager has framed it. (Qt's
-// own idea of a window's place is the place it asked for until the window manager's answer
-// arrives, so it alone cannot tell whether the move has happened on screen.)
-std::optional<QRect> serverFrame(const Window& window) {
+// Where the X server itself has a window: its client area's place on the root window, and its
+// frame, the client area grown by the frame the window manager reports in _NET_FRAME_EXTENTS.
+struct ServerPlace {
+    QRect client;
+    QRect frame;
+};
+
+// The window's place as the X server has it; nothing while the window is not viewable, or, for
+// a framed window, before the window manager has framed it. (Qt's own idea of a window's frame
+// is not enough: Qt takes the place it asked for until the window manager's answer arrives, and
+// reads the frame's extents only now and then, so that its frame geometry can lag behind the
+// screen's or miss the frame altogether.)
+std::optional<ServerPlace> serverPlace(const Window& window) {
     auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
     if (!x11 || !window.windowHandle())
         return std::nullopt;
@@ -88,10 +95,10 @@ std::optional<QRect> serverFrame(const Window& window) {
         connection, xcb_translate_coordinates(connection, id, geometry->root, 0, 0), nullptr));
     if (!place)
         return std::nullopt;
-    QRect frame(place->dst_x, place->dst_y, geometry->width, geometry->height);
+    const QRect client(place->dst_x, place->dst_y, geometry->width, geometry->height);
 
     if (window.windowFlags() & Qt::FramelessWindowHint)
-        return frame;
+        return ServerPlace{client, client};
     const auto extents = reply(xcb_get_property_reply(
         connection, xcb_get_property(connection, 0, id, frameExtents, XCB_ATOM_CARDINAL, 0, 4),
         nullptr));
@@ -100,7 +107,30 @@ std::optional<QRect> serverFrame(const Window& window) {
     const auto* sides = static_cast<const std::uint32_t*>(xcb_get_property_value(extents.get()));
     if (sides[2] == 0) // no title bar yet
         return std::nullopt;
-    return frame.marginsAdded(QMargins(int(sides[0]), int(sides[2]), int(sides[1]), int(sides[3])));
+    return ServerPlace{client, client.marginsAdded(QMargins(int(sides[0]), int(sides[2]),
+                                                            int(sides[1]), int(sides[3])))};
+}
+
+// The window that the window manager has made the active one, as it tells the X server in
+// the root window's _NET_ACTIVE_WINDOW; none before it has.
+xcb_window_t serverActiveWindow() {
+    auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+    if (!x11)
+        return XCB_WINDOW_NONE;
+    xcb_connection_t* connection = x11->connection();
+    static const xcb_atom_t activeWindow = [connection] {
+        const char name[] = "_NET_ACTIVE_WINDOW";
+        const auto atom = reply(xcb_intern_atom_reply(
+            connection, xcb_intern_atom(connection, 0, sizeof name - 1, name), nullptr));
+        return atom ? atom->atom : xcb_atom_t(XCB_ATOM_NONE);
+    }();
+    const xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(connection)).data->root;
+    const auto property = reply(xcb_get_property_reply(
+        connection, xcb_get_property(connection, 0, root, activeWindow, XCB_ATOM_WINDOW, 0, 1),
+        nullptr));
+    if (!property || xcb_get_property_value_length(property.get()) != sizeof(xcb_window_t))
+        return XCB_WINDOW_NONE;
+    return *static_cast<const xcb_window_t*>(xcb_get_property_value(property.get()));
 }
 
 class Photographer {
@@ -116,10 +146,10 @@ public:
     // manager's frame now known); a picture taken in between shows it without its title bar,
     // or half moved. So the wait is for conditions, not for a time: the X server reports every
     // visible window viewable, framed (unless frameless) and where Qt placed it last; the
-    // window in front is the active one (its title bar drawn as such); the frames have kept
-    // their places over several looks; and finally two grabs of their area in a row are the
-    // same, so that every paint (the program's and the window manager's) has reached the
-    // screen.
+    // window in front has the program's focus and is the window manager's active one (its
+    // title bar drawn as such); the frames have kept their places over several looks; and
+    // finally two grabs of their area in a row are the same, so that every paint (the
+    // program's and the window manager's) has reached the screen.
     void settle() {
         constexpr int look = 40;        // ms between two looks
         constexpr int steadyLooks = 3;  // looks the frames must keep their places over
@@ -145,8 +175,9 @@ public:
             }
             previousPicture = std::move(picture);
         }
-        std::fprintf(stderr, "the windows %s did not settle on screen within 10 s\n",
-                     qPrintable(visibleNames().join(QStringLiteral(", "))));
+        std::fprintf(stderr, "the windows %s did not settle on screen within 10 s:\n%s\n",
+                     qPrintable(visibleNames().join(QStringLiteral(", "))),
+                     qPrintable(placesReport()));
         m_succeeded = false;
         m_picture = grab(previousFrames);
     }
@@ -257,32 +288,51 @@ private:
         return active;
     }
     // The frames of the visible windows as the X server has them, once every one is on screen
-    // where Qt placed it, framed, and the one in front has the focus; nothing before.
+    // where Qt placed it last (its client area where Qt's geometry says), framed, and the one
+    // in front has the focus; nothing before.
     std::optional<QList<QRect>> settledFrames() const {
         const QList<Window*> windows = visibleWindows();
         if (windows.isEmpty())
             return std::nullopt;
         QList<QRect> frames;
         for (const Window* window : windows) {
-            const std::optional<QRect> frame = serverFrame(*window);
-            if (qEnvironmentVariableIsSet("SHOTDEBUG")) {
-                const QRect q = window->frameGeometry();
-                const QRect f = frame.value_or(QRect());
-                std::fprintf(stderr, "%s server %d,%d %dx%d qt %d,%d %dx%d focus %s\n",
-                             qPrintable(window->objectName()), f.x(), f.y(), f.width(),
-                             f.height(), q.x(), q.y(), q.width(), q.height(),
-                             QGuiApplication::focusWindow()
-                                 ? qPrintable(QGuiApplication::focusWindow()->objectName())
-                                 : "-");
-            }
-            if (!frame || *frame != window->frameGeometry())
+            const std::optional<ServerPlace> place = serverPlace(*window);
+            if (!place || place->client != window->geometry())
                 return std::nullopt;
-            frames.append(*frame);
+            frames.append(place->frame);
         }
+        // Both the program and the window manager must have taken in the focus change: the one
+        // draws the focused control, the other the active title bar.
         const Window* active = expectedActive();
-        if (active && QGuiApplication::focusWindow() != active->windowHandle())
+        if (active && (QGuiApplication::focusWindow() != active->windowHandle() ||
+                       serverActiveWindow() != xcb_window_t(active->winId())))
             return std::nullopt;
         return frames;
+    }
+    // What settledFrames() waits for, window by window, for the message when it waits in vain.
+    QString placesReport() const {
+        QStringList lines;
+        const auto rect = [](const QRect& r) {
+            return QStringLiteral("%1,%2 %3x%4")
+                .arg(r.x())
+                .arg(r.y())
+                .arg(r.width())
+                .arg(r.height());
+        };
+        for (const Window* window : visibleWindows()) {
+            const std::optional<ServerPlace> place = serverPlace(*window);
+            lines.append(QStringLiteral("  %1: X server %2, Qt %3")
+                             .arg(window->objectName(),
+                                  place ? QStringLiteral("client %1, frame %2")
+                                              .arg(rect(place->client), rect(place->frame))
+                                        : QStringLiteral("not viewable or not framed"),
+                                  rect(window->geometry())));
+        }
+        const QWindow* focus = QGuiApplication::focusWindow();
+        lines.append(QStringLiteral("  focus: %1; active on the X server: 0x%2")
+                         .arg(focus ? focus->objectName() : QStringLiteral("none"))
+                         .arg(serverActiveWindow(), 0, 16));
+        return lines.join(QLatin1Char('\n'));
     }
     static QRect united(const QList<QRect>& frames) {
         QRect area;
@@ -290,27 +340,33 @@ private:
             area |= frame;
         return area;
     }
-    // The screen's picture of the windows' frames: the smallest rectangle that holds them, in
-    // which what lies outside every frame (the bare screen beside a dialog that is wider or
-    // taller than the screen under it) is transparent.
+    // The screen's picture of the windows' frames: the smallest rectangle that holds them (as
+    // far as they are on the screen), in which what lies outside every frame (the bare screen
+    // beside a dialog that is wider or taller than the screen under it) is transparent. A
+    // picture that one frame fills has no transparency, and is kept without an alpha channel.
     static QImage grab(const QList<QRect>& frames) {
-        const QRect area = united(frames);
+        QScreen* screen = QGuiApplication::primaryScreen();
+        const QRect area = united(frames) & screen->geometry();
         if (area.isEmpty())
             return {};
-        const QImage screen = QGuiApplication::primaryScreen()
-                                  ->grabWindow(0, area.x(), area.y(), area.width(), area.height())
-                                  .toImage()
-                                  .convertToFormat(QImage::Format_ARGB32);
+        const QImage shot = screen->grabWindow(0, area.x(), area.y(), area.width(), area.height())
+                                .toImage()
+                                .convertToFormat(QImage::Format_ARGB32);
+        if (shot.size() != area.size())
+            return {};
         QImage picture(area.size(), QImage::Format_ARGB32);
         picture.fill(Qt::transparent);
+        bool filled = false;
         for (const QRect& frame : frames) {
-            const QRect inside = frame.translated(-area.topLeft());
+            const QRect visible = frame & area;
+            filled = filled || visible == area;
+            const QRect inside = visible.translated(-area.topLeft());
             for (int y = inside.top(); y <= inside.bottom(); ++y)
-                std::copy_n(reinterpret_cast<const QRgb*>(screen.constScanLine(y)) + inside.left(),
+                std::copy_n(reinterpret_cast<const QRgb*>(shot.constScanLine(y)) + inside.left(),
                             inside.width(),
                             reinterpret_cast<QRgb*>(picture.scanLine(y)) + inside.left());
         }
-        return picture;
+        return filled ? picture.convertToFormat(QImage::Format_RGB32) : picture;
     }
 
     Frame& m_frame;
