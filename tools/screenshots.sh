@@ -22,7 +22,6 @@
 #     and takes each picture once the windows have settled (see Photographer::settle).
 set -euo pipefail
 tools=$(cd "$(dirname "$0")" && pwd)
-cd "$tools/.."
 
 scratch="" # the display's scratch folder: X authority, logs, empty home and cache
 xvfb=""    # the X server's process
@@ -32,7 +31,7 @@ wm=""      # the window manager's process
 # ends.
 cleanup() {
     for pid in $wm $xvfb; do
-        kill "$pid" 2>/dev/null && wait "$pid" 2>/dev/null
+        { kill "$pid" && wait "$pid"; } 2>/dev/null || true
     done
     [ -z "$scratch" ] || rm -rf "$scratch"
 }
@@ -104,22 +103,26 @@ photograph() {
     fi
 
     local status=0
-    "${clean[@]}" ${SHOTDEBUG:+SHOTDEBUG=1} QT_QPA_PLATFORM=xcb "$walker" "$folder" "$@" || status=$?
+    "${clean[@]}" QT_QPA_PLATFORM=xcb "$walker" "$folder" "$@" || status=$?
     return "$status"
 }
 
+# Folders and programs named on the command line are taken from the folder the script was
+# started in; the build runs from the top of the repository.
 case "${1:-}" in
 --walker)
     [ $# -ge 3 ] || { echo "usage: $0 --walker PROGRAM FOLDER [--all]" >&2; exit 2; }
     walker=$(realpath "$2")
-    folder=$3
+    mkdir -p "$3"
+    folder=$(realpath "$3")
     shift 3
-    mkdir -p "$folder"
-    photograph "$walker" "$(realpath "$folder")" "$@"
+    photograph "$walker" "$folder" "$@"
     exit
     ;;
 --all)
-    folder=${2:?usage: tools/screenshots.sh [--all FOLDER]}
+    [ $# -eq 2 ] || { echo "usage: $0 --all FOLDER" >&2; exit 2; }
+    mkdir -p "$2"
+    folder=$(realpath "$2")
     mode=(--all)
     ;;
 "")
@@ -132,6 +135,7 @@ case "${1:-}" in
     ;;
 esac
 
+cd "$tools/.."
 scripts/deps.sh xvfb xauth openbox x11-utils
 build=build/tools
 cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF \
@@ -140,10 +144,10 @@ cmake --build "$build" --target spawnsmith_screenshots
 walker=$(realpath "$build/tools/spawnsmith_screenshots")
 
 if [ -n "$folder" ]; then
-    mkdir -p "$folder"
-    photograph "$walker" "$(realpath "$folder")" "${mode[@]}"
+    photograph "$walker" "$folder" "${mode[@]}"
 else
-    # The documentation's pictures are replaced only when the walk succeeded.
+    # The documentation's pictures are replaced only when the walk succeeded (a failed one
+    # ends the script here).
     fresh=$(realpath "$build")/screenshots
     rm -rf "$fresh"
     mkdir -p "$fresh"
