@@ -18,6 +18,8 @@ if [ "${1:-}" = --tests ]; then
         at-spi2-core python3-pyatspi gir1.2-atspi-2.0 python3-gi
         # the sanitizers and the fuzzer: the distribution's default clang and its runtime
         clang libclang-rt-dev
+        # a headless Wayland compositor with XWayland, and Qt's Wayland platform
+        weston xwayland qt6-wayland
     )
 fi
 packages+=("$@")

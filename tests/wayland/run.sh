@@ -1,0 +1,328 @@
+#!/usr/bin/env bash
+# Which window system the program comes up on in a Wayland session. Weston, the reference
+# Wayland compositor, runs headless with a private runtime folder, with or without XWayland, and
+# the program starts in a clean environment as a Wayland session sets it (WAYLAND_DISPLAY,
+# XDG_SESSION_TYPE=wayland, DISPLAY where XWayland is offered; no QT_QPA_PLATFORM):
+# - with XWayland it is an X11 client: its windows are X windows on XWayland's display, which the
+#   compositor shows;
+# - the user's QT_QPA_PLATFORM or -platform option still wins;
+# - when XWayland is announced but cannot be reached, Qt falls back to Wayland;
+# - without XWayland it is a native Wayland client (an xdg_toplevel in the compositor's scene);
+# - without Qt's Wayland plugin (Debian's qt6-wayland) XWayland still serves it, and with
+#   neither Qt says why and the program ends instead of hanging.
+# Which plugin Qt tried and loaded is read from Qt's own log (qt.qpa.plugin); the compositor's
+# scene comes from weston-debug over Weston's debug protocol.
+#
+# Usage: run.sh PROGRAM QT_PLUGIN_DIR
+# QT_PLUGIN_DIR is the folder of Qt's plugins the program loads (platforms/ is in it).
+# Prints a PASS or FAIL line per case and "N passed, N failed"; exits 1 if a case failed, and 77
+# (skipped) with the reason when the compositor or XWayland cannot start on this machine.
+
+set -uo pipefail
+
+if [ $# -ne 2 ]; then
+    echo "usage: $0 PROGRAM QT_PLUGIN_DIR" >&2
+    exit 2
+fi
+APP=$(realpath "$1")
+QT_PLATFORMS=$2/platforms
+for plugin in libqxcb.so libqwayland-generic.so; do
+    [ -f "$QT_PLATFORMS/$plugin" ] || { echo "SKIP: $QT_PLATFORMS/$plugin is missing"; exit 77; }
+done
+for tool in weston Xwayland weston-debug xwininfo xprop; do
+    command -v "$tool" >/dev/null || { echo "SKIP: $tool is missing"; exit 77; }
+done
+
+TMP=$(mktemp -d "${TMPDIR:-/tmp}/wayland-test.XXXXXX")
+# The compositor's socket and lock live in a runtime folder of our own (it must be private to
+# its owner, as mktemp makes it), so no other session on the machine sees or disturbs them.
+RUNTIME=$TMP/runtime
+SOCKET=spawnsmith-test
+mkdir -m 700 "$RUNTIME" "$TMP/home"
+WESTON_PID=""
+APP_PID=""
+XDISPLAY=""
+PASSED=0
+FAILED=0
+CASE=""
+CASE_FAILED=0
+# An aborting program (the case without any usable plugin) leaves no core file behind.
+ulimit -c 0
+
+# Ends one process we started: TERM, then KILL after 3 seconds.
+end_process() {
+    local pid=$1
+    [ -n "$pid" ] || return 0
+    kill -TERM "$pid" 2>/dev/null
+    for _ in $(seq 30); do
+        kill -0 "$pid" 2>/dev/null || break
+        sleep 0.1
+    done
+    kill -KILL "$pid" 2>/dev/null
+    wait "$pid" 2>/dev/null
+    return 0
+}
+
+cleanup() {
+    end_process "$APP_PID"
+    end_process "$WESTON_PID"
+    rm -rf "$TMP"
+}
+trap cleanup EXIT
+trap 'exit 130' INT
+trap 'exit 143' TERM
+
+# wait_for SECONDS COMMAND [ARG...]: runs COMMAND every 0.1 s until it succeeds or time is up.
+wait_for() {
+    local tries=$(($1 * 10))
+    shift
+    for _ in $(seq "$tries"); do
+        "$@" && return 0
+        sleep 0.1
+    done
+    return 1
+}
+
+# --- the compositor ------------------------------------------------------------------------
+
+weston_ready() {
+    [ -S "$RUNTIME/$SOCKET" ] || return 1
+    [ "$1" = no-xwayland ] || grep -q 'xserver listening on display' "$TMP/weston.log"
+}
+
+weston_ready_or_gone() {
+    weston_ready "$1" || ! kill -0 "$WESTON_PID" 2>/dev/null
+}
+
+# start_weston xwayland|no-xwayland: a headless Weston with the desktop shell and its debug
+# protocol, without the user's weston.ini. Weston's XWayland module takes a free X display at
+# once and starts the X server when the first X client connects; it is started here by a first
+# look at the root window. Exits 77 when either cannot start.
+start_weston() {
+    end_process "$WESTON_PID"
+    rm -f "$TMP/weston.log"
+    local xwayland=()
+    [ "$1" = xwayland ] && xwayland=(--xwayland)
+    XDG_RUNTIME_DIR=$RUNTIME HOME=$TMP/home \
+        weston --backend=headless-backend.so --no-config --socket="$SOCKET" --idle-time=0 \
+        --width=1024 --height=768 --debug "${xwayland[@]}" --log="$TMP/weston.log" \
+        >"$TMP/weston.out" 2>&1 &
+    WESTON_PID=$!
+    wait_for 20 weston_ready_or_gone "$1"
+    if ! weston_ready "$1"; then
+        echo "SKIP: the headless Weston compositor did not start ($*):"
+        tail -n 20 "$TMP/weston.out" "$TMP/weston.log" 2>/dev/null
+        exit 77
+    fi
+    XDISPLAY=""
+    [ "$1" = xwayland ] || return 0
+    XDISPLAY=$(grep -o 'xserver listening on display :[0-9]*' "$TMP/weston.log" | grep -o ':[0-9]*$')
+    if ! timeout 10 env DISPLAY="$XDISPLAY" xprop -root _XKB_RULES_NAMES >/dev/null 2>&1; then
+        echo "SKIP: XWayland did not answer on $XDISPLAY:"
+        tail -n 20 "$TMP/weston.log"
+        exit 77
+    fi
+}
+
+# The compositor's scene graph: every surface it shows, with role, title and program.
+scene() {
+    XDG_RUNTIME_DIR=$RUNTIME WAYLAND_DISPLAY=$SOCKET timeout 5 weston-debug scene-graph 2>/dev/null
+}
+
+# --- the program ---------------------------------------------------------------------------
+
+# start_app [NAME=VALUE...] [-- ARG...]: starts the program in a clean environment of a Wayland
+# session (with DISPLAY where XWayland runs), plus the given variables and arguments. With
+# APP_IN_SHELL=1 it runs under a shell that reports its end as an exit status, so that an abort
+# expected of it leaves no message from bash in the test's output.
+start_app() {
+    end_process "$APP_PID"
+    local vars=() args=()
+    while [ $# -gt 0 ]; do
+        if [ "$1" = -- ]; then
+            shift
+            args=("$@")
+            break
+        fi
+        vars+=("$1")
+        shift
+    done
+    local session=(XDG_SESSION_TYPE=wayland WAYLAND_DISPLAY="$SOCKET")
+    [ -n "$XDISPLAY" ] && session+=(DISPLAY="$XDISPLAY")
+    local shell=()
+    [ "${APP_IN_SHELL:-0}" = 1 ] && shell=(sh -c '"$@"; exit $?' sh)
+    : >"$TMP/app.log"
+    env -i PATH="$PATH" HOME="$TMP/home" LANG=C.UTF-8 XDG_RUNTIME_DIR="$RUNTIME" \
+        "${session[@]}" QT_LOGGING_RULES="qt.qpa.plugin=true" "${vars[@]}" \
+        "${shell[@]}" "${APP_PROGRAM:-$APP}" "${args[@]}" >"$TMP/app.log" 2>&1 &
+    APP_PID=$!
+}
+
+app_alive() {
+    kill -0 "$APP_PID" 2>/dev/null
+}
+
+CAPTION="Spawnsmith | GTA Pick"
+
+x_window_shown() {
+    DISPLAY=$XDISPLAY xwininfo -root -tree 2>/dev/null | grep -qF "\"$CAPTION\""
+}
+
+# The game-pick screen in the compositor's scene, as a surface of a Wayland client of its own
+# (an xdg_toplevel) or as any surface (an X window goes through XWayland).
+wayland_toplevel_shown() {
+    scene | grep -F "top-level window '$CAPTION'" | grep -qF 'role xdg_toplevel'
+}
+
+scene_shows_window() {
+    scene | grep -qF "top-level window '$CAPTION'"
+}
+
+# The game-pick screen is shown on either window system, or the program ended: the wait is over
+# as soon as the outcome is known, whichever it is.
+shown_anywhere_or_gone() {
+    x_window_shown || wayland_toplevel_shown || ! app_alive
+}
+
+# --- cases ---------------------------------------------------------------------------------
+
+fail() {
+    if [ "$CASE_FAILED" = 0 ]; then
+        CASE_FAILED=1
+        echo "FAIL $CASE: $*"
+        echo "     the program's output:"
+        sed 's/^/       /' "$TMP/app.log"
+    fi
+    return 1
+}
+
+# expect_log TEXT: the program's output has this line part.
+expect_log() {
+    grep -qF "$1" "$TMP/app.log" || fail "its output lacks: $1"
+}
+
+# expect_platform LIST LOADED: Qt was asked for LIST and loaded LOADED.
+expect_platform() {
+    expect_log "init_platform called with pluginNamesWithArguments \"$1\"" &&
+        expect_log "Successfully loaded Qt platform plugin \"$2\""
+}
+
+# comes_up_on_x11: the game-pick screen is an X window on XWayland's display, shown by the
+# compositor, and the program goes on running.
+comes_up_on_x11() {
+    wait_for 20 shown_anywhere_or_gone
+    x_window_shown || { fail "no X window \"$CAPTION\" on $XDISPLAY"; return; }
+    wait_for 5 scene_shows_window || { fail "the compositor does not show the window"; return; }
+    ! wayland_toplevel_shown || fail "a Wayland surface \"$CAPTION\" too"
+    app_alive || fail "the program ended"
+}
+
+# comes_up_on_wayland: the game-pick screen is a Wayland toplevel, and no X window (where an X
+# server runs).
+comes_up_on_wayland() {
+    wait_for 20 shown_anywhere_or_gone
+    wayland_toplevel_shown || { fail "no Wayland toplevel \"$CAPTION\" in the scene"; return; }
+    if [ -n "$XDISPLAY" ] && x_window_shown; then
+        fail "an X window \"$CAPTION\" too"
+        return
+    fi
+    app_alive || fail "the program ended"
+}
+
+xwayland_preferred() {
+    start_app
+    comes_up_on_x11 && expect_platform "xcb;wayland" xcb
+}
+
+user_variable_wins() {
+    start_app QT_QPA_PLATFORM=wayland
+    comes_up_on_wayland && expect_platform wayland wayland
+}
+
+# The program's own choice goes first on the command line, the user's option after it.
+user_option_wins() {
+    start_app -- -platform wayland
+    comes_up_on_wayland && expect_platform wayland wayland
+}
+
+# DISPLAY names an X server that is not there: Qt's X11 platform fails, Wayland takes over.
+falls_back_to_wayland() {
+    XDISPLAY=:9999 start_app
+    comes_up_on_wayland && expect_platform "xcb;wayland" wayland &&
+        expect_log 'could not connect to display :9999'
+}
+
+# The program as it runs where qt6-wayland is not installed: a copy of it next to a qt.conf that
+# points Qt at a plugin folder with the X11 platform alone (Qt reads qt.conf from the program's
+# folder).
+NO_WAYLAND_PROGRAM=$TMP/no-wayland-plugin/spawnsmith
+mkdir -p "$TMP/no-wayland-plugin/plugins/platforms"
+cp "$APP" "$NO_WAYLAND_PROGRAM"
+ln -s "$QT_PLATFORMS/libqxcb.so" "$TMP/no-wayland-plugin/plugins/platforms/"
+printf '[Paths]\nPlugins=%s\n' "$TMP/no-wayland-plugin/plugins" >"$TMP/no-wayland-plugin/qt.conf"
+
+xwayland_without_wayland_plugin() {
+    APP_PROGRAM=$NO_WAYLAND_PROGRAM start_app
+    comes_up_on_x11 && expect_platform "xcb;wayland" xcb
+}
+
+xwayland_absent() {
+    start_app
+    comes_up_on_wayland && expect_platform "wayland;xcb" wayland
+}
+
+nothing_shown() {
+    ! x_window_shown && ! scene_shows_window
+}
+
+app_ended() {
+    ! app_alive
+}
+
+# With neither XWayland nor the Wayland plugin there is no window system to show anything on:
+# Qt names the plugin it could not find, and the program ends with an error at once.
+nothing_usable() {
+    APP_PROGRAM=$NO_WAYLAND_PROGRAM APP_IN_SHELL=1 start_app
+    wait_for 10 app_ended || { fail "the program is still running"; return; }
+    wait "$APP_PID"
+    local status=$?
+    APP_PID=""
+    [ "$status" -ne 0 ] || fail "the program ended with status 0"
+    expect_log 'Could not find the Qt platform plugin "wayland"'
+}
+
+run_case() {
+    CASE=$1
+    CASE_FAILED=0
+    local start=$SECONDS
+    "$2"
+    local status=$?
+    [ "$status" -ne 0 ] && [ "$CASE_FAILED" = 0 ] && fail "the case ended with status $status"
+    end_process "$APP_PID"
+    APP_PID=""
+    # The X server and the compositor drop a client's windows once they see it gone; the next
+    # case starts when they have, so that it cannot take them for its own.
+    wait_for 5 nothing_shown
+    if [ "$CASE_FAILED" = 0 ]; then
+        PASSED=$((PASSED + 1))
+        echo "PASS $CASE ($((SECONDS - start)) s)"
+    else
+        FAILED=$((FAILED + 1))
+    fi
+}
+
+start_weston xwayland
+echo "Weston $(weston --version 2>&1 | grep -o '[0-9.]*$') with XWayland on $XDISPLAY"
+run_case "with XWayland: X11 first" xwayland_preferred
+run_case "with XWayland: QT_QPA_PLATFORM=wayland wins" user_variable_wins
+run_case "with XWayland: -platform wayland wins" user_option_wins
+run_case "XWayland unreachable: falls back to Wayland" falls_back_to_wayland
+run_case "with XWayland, no Wayland plugin: X11" xwayland_without_wayland_plugin
+
+start_weston no-xwayland
+echo "Weston without XWayland, DISPLAY unset"
+run_case "without XWayland: Wayland" xwayland_absent
+run_case "without XWayland or Wayland plugin: ends with Qt's reason" nothing_usable
+
+echo "$PASSED passed, $FAILED failed"
+[ "$FAILED" -eq 0 ]
