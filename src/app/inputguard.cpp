@@ -78,8 +78,17 @@ bool InputGuard::dropKey(Window* window, QWidget* receiver, QEvent* event) {
     }
     // An X server repeats a held key as a release and a press with the same time stamp; Qt
     // marks only some of those presses as repeats.
-    const bool repeat = key->isAutoRepeat() ||
-                        (time != 0 && m_lastRelease.key == code && m_lastRelease.time == time);
+    const bool markedRepeat = key->isAutoRepeat() || (time != 0 && m_lastRelease.key == code &&
+                                                      m_lastRelease.time == time);
+    // On Windows Qt marks a press as a repeat when it saw no release since the key's last press.
+    // Wine loses the release of a key whose press opened a new window, and the key's next press
+    // would count as a repeat. A held key repeats within a keyboard's longest delay (a second on
+    // Windows), so a "repeat" that comes later is a new press.
+    const quint64 previous = m_lastPressTime.value(code, 0);
+    const bool stale = time != 0 && previous != 0 && time > previous + longestRepeatDelayMs;
+    const bool repeat = markedRepeat && !stale;
+    if (time != 0)
+        m_lastPressTime.insert(code, time);
     if (!repeat) {
         m_keyDownIn.insert(code, window);
         if (time != 0) {

@@ -31,6 +31,10 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // Longer than any keyboard's delay before a held key repeats, and than the pause between
+    // its repeats.
+    static constexpr quint64 longestRepeatDelayMs = 1500;
+
     bool dropMouse(const Window* window, QEvent* event);
     bool dropKey(Window* window, QWidget* receiver, QEvent* event);
 
@@ -43,6 +47,7 @@ private:
     quint64 m_lastInputTimestamp = 0;
     bool m_lastInputWasMouse = false;
     QHash<int, QPointer<Window>> m_keyDownIn; // each key and the window it last went down in
+    QHash<int, quint64> m_lastPressTime;      // each key's latest press or repeat
     KeyRelease m_lastRelease;
 };
 

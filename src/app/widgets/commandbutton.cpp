@@ -1,6 +1,5 @@
 #include "app/widgets/commandbutton.h"
 
-#include <QKeyEvent>
 #include <QStyleOptionButton>
 #include <QStylePainter>
 
@@ -13,15 +12,6 @@ CommandButton::CommandButton(const QString& name, const QString& caption, QWidge
     setDefault(false);
     QString accessible = caption;
     setAccessibleName(accessible.remove(QLatin1Char('&')));
-}
-
-void CommandButton::keyPressEvent(QKeyEvent* event) {
-    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
-    if (enter && event->isAutoRepeat()) {
-        event->accept();
-        return;
-    }
-    QPushButton::keyPressEvent(event);
 }
 
 void CommandButton::paintEvent(QPaintEvent*) {
