@@ -115,6 +115,8 @@ set(CPACK_DEBIAN_PACKAGE_SECTION devel)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # The e-mail and web site entries hand their URLs to xdg-open; without it they do nothing, but
 # the wizard itself still works, so xdg-utils is recommended rather than required.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS xdg-utils)
+# On a Wayland desktop the wizard runs through XWayland, where it can place its windows; where
+# a desktop has no XWayland it needs Qt's Wayland platform, which most desktops never use.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "xdg-utils, qt6-wayland")
 
 include(CPack)
