@@ -1,3 +1,4 @@
+# shellcheck shell=bash
 # Wine for running the Windows build on Linux; sourced by scripts/windows.sh and the tools that
 # run spawnsmith.exe. Sets up the environment and provides wine_prefix, which makes sure the
 # prefix exists.
