@@ -122,6 +122,16 @@ ensure_packages() {
     apt_get install -y -qq --no-install-recommends "${missing[@]}"
 }
 
+# One build of the toolchain at a time: a second caller (scripts/test.sh starts the build early
+# in the background, and the Windows stage asks for it later) waits for the first and then
+# finds its result in the cache.
+mkdir -p "$cache"
+exec 9>"$cache/.toolchain-lock"
+if ! flock -n 9; then
+    echo "Waiting for another build of the Windows toolchain to finish"
+    flock 9
+fi
+
 phase "packages"
 # Cross compilers with POSIX threads (std::thread needs them), windres, the host's Qt tools
 # (moc, rcc, uic serve the cross build), dpkg-source for the Qt source, and Perl for Qt's
