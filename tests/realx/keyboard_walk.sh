@@ -4,8 +4,8 @@
 # "Yes". It only uses what every build of the program shows (captions, focus, clipboard, exit
 # status), so it also checks other builds, e.g. one run under Wine:
 #
-#     tests/realx/keyboard_walk.sh build/release/spawnsmith
-#     tests/realx/keyboard_walk.sh wine build/win/spawnsmith.exe
+#     tests/realx/keyboard_walk.sh build/release/src/spawnsmith
+#     tests/realx/keyboard_walk.sh wine build/windows/src/spawnsmith.exe
 source "$(dirname "$0")/lib.sh"
 rx_init "$@"
 rx_start_display 1024x768

@@ -19,7 +19,7 @@
 
 set -uo pipefail
 
-RX_APP=()          # the program's launch command, e.g. (build/release/spawnsmith)
+RX_APP=()          # the program's launch command, e.g. (build/release/src/spawnsmith)
 RX_ARTIFACTS=""    # where screenshots of failed cases go
 RX_TMP=""          # scratch folder: X authority, logs
 RX_XVFB_PID=""     # the virtual X server
