@@ -9,7 +9,7 @@
 #   5. the program walked under Wine as a keyboard user (tests/realx/keyboard_walk.sh);
 #   6. the .zip package: spawnsmith.exe, the licence and a read-me.
 # Usage:  scripts/windows.sh [--all-suites] [--screenshot]
-#         --screenshot also refreshes docs/screenshots/windows-game-pick.png
+#         --screenshot also refreshes docs/screenshots/windows/game-pick.png
 # Prints: progress; the path of spawnsmith.exe as the last line.
 # Env:    SPAWNSMITH_CACHE  where the Windows Qt and the Wine prefix are kept
 #                           (default: ${XDG_CACHE_HOME:-~/.cache}/spawnsmith)
@@ -93,7 +93,7 @@ lap "tests"
 echo "== keyboard walk under Wine"
 tests/realx/keyboard_walk.sh --artifacts "$build/walk" -- wine "$exe"
 if [ "$screenshot" = 1 ]; then
-    tools/windows-screenshot.sh "$exe" docs/screenshots/windows-game-pick.png
+    tools/windows-screenshot.sh "$exe" docs/screenshots/windows/game-pick.png
 fi
 wineserver -k 2>/dev/null || true
 lap "walk"

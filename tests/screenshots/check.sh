@@ -4,7 +4,8 @@
 # anti-aliasing does.
 # Usage: check.sh WALKER COMMITTED WORK
 #   WALKER     the screenshot walker (spawnsmith_screenshots)
-#   COMMITTED  the committed pictures (docs/screenshots)
+#   COMMITTED  the committed pictures (docs/screenshots; not its windows/ folder, which
+#              scripts/windows.sh refreshes under Wine)
 #   WORK       a folder for the fresh pictures (WORK/fresh) and the marked differences
 #              (WORK/differences)
 # Environment: SCREENSHOTS_CONVERT, ImageMagick's convert program (default: Debian's
