@@ -62,6 +62,7 @@ private slots:
     void mailTooLongForACommandLine_data();
     void mailTooLongForACommandLine();
     void missingOpenerIsReported();
+    void startsWithoutAnXServer();
 };
 
 void DesktopPlatformTest::initTestCase() {
@@ -255,4 +256,14 @@ void DesktopPlatformTest::missingOpenerIsReported() {
 }
 
 QTEST_MAIN(DesktopPlatformTest)
+// Headless (these suites run on the offscreen platform) the program starts and shows its
+// captionless splash: taking the window's X name off does nothing where there is no X server.
+void DesktopPlatformTest::startsWithoutAnXServer() {
+    DesktopPlatform platform;
+    Frame frame(platform);
+    addAllWindows(frame);
+    frame.show("frmgtaccload");
+    QVERIFY(frame.loaded("frmgtaccload")->isVisible());
+}
+
 #include "desktopplatform_test.moc"

@@ -50,10 +50,14 @@ void DesktopPlatform::startBrowser(const QString& program, const QString& addres
 // through Qt's own connection to the X server, so that they go in order with Qt's requests.
 void DesktopPlatform::clearWindowName(quintptr nativeWindow) {
 #ifdef SPAWNSMITH_X11
+    // Only on X11: on other platforms (offscreen, Wayland) Qt may still answer for X11 but has
+    // no connection to an X server.
     auto* x11 = qGuiApp ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
-    if (!x11 || nativeWindow == 0)
+    if (!x11 || nativeWindow == 0 || QGuiApplication::platformName() != QLatin1String("xcb"))
         return;
     xcb_connection_t* connection = x11->connection();
+    if (!connection)
+        return;
     const auto window = static_cast<xcb_window_t>(nativeWindow);
     static constexpr char netWmName[] = "_NET_WM_NAME";
     xcb_intern_atom_reply_t* atom = xcb_intern_atom_reply(
