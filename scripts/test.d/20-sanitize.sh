@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Builds everything with AddressSanitizer, LeakSanitizer and UBSan and runs every test suite
-# there, the model walk included. Any sanitizer report fails the suite that made it.
+# there. Any sanitizer report fails the suite that made it.
 set -euo pipefail
 cd "$(dirname "$0")/../.."
 build=build/sanitize
