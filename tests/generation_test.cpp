@@ -1,8 +1,6 @@
 #include "support/guitestbase.h"
 
-#include "app/widgets/listbox.h"
 #include "app/widgets/textarea.h"
-#include "core/catalogues.h"
 #include "support/model/windows.h"
 
 #include <QApplication>
@@ -28,7 +26,6 @@ struct Creator {
     QString result;
     QString resultBox;
     std::array<QString, SlotCount> boxes;
-    Catalogue catalogue;
 };
 
 enum CreatorId {
@@ -49,7 +46,7 @@ const char* const creatorNames[] = {"frmgta3weapon",  "frmgta3item",  "frmgta3ve
 
 Creator creatorOf(int id) {
     const model::WindowModel& w = model::windowModel(QLatin1String(creatorNames[id]));
-    Creator creator{w.name, w.list, w.generateButton, w.result, w.resultBox, {}, w.catalogue};
+    Creator creator{w.name, w.list, w.generateButton, w.result, w.resultBox, {}};
     for (const model::Input& input : w.inputs)
         creator.boxes[static_cast<std::size_t>(input.field)] = input.box;
     return creator;
@@ -152,19 +149,11 @@ private slots:
         QTest::newRow("empty GTA3 Handgun: at + 3 blanks")
             << int(Gta3Weapon) << 1 << allEmpty
             << "032B: $ = create_weapon_pickup #COLT45  14 ammo   at   ";
-        QTest::newRow("empty GTA3 Adrenaline: at + 4 blanks")
-            << int(Gta3Item) << 0 << allEmpty
-            << "0213: $ = create_pickup -29 (ADRENALINE) type  14 at    ";
         QTest::newRow("empty GTA3 Ambulance")
             << int(Gta3Vehicle) << 0 << allEmpty
             << "014B: $ = init_parked_car_generator #AMBULANCE -1 -1  0 alarm  door_lock    0  "
                "10000 at     angle  " +
                    secondLine + pairEnd;
-        QTest::newRow("empty VC Bat: at + 4 blanks")
-            << int(VcWeapon) << 0 << allEmpty << "0213: $ = create_pickup #BAT type  15 at    ";
-        QTest::newRow("empty VC Colt 45: at + 3 blanks")
-            << int(VcWeapon) << 4 << allEmpty
-            << "032B: $ = create_weapon_pickup #COLT45  15 ammo   at   ";
         QTest::newRow("empty VC Adrenaline: at + 3 blanks")
             << int(VcItem) << 0 << allEmpty << "0213: $ = create_pickup #ADRENALINE type  15 at   ";
         QTest::newRow("empty VC Admiral: alarm + 3 blanks")
@@ -174,12 +163,6 @@ private slots:
                    secondLine + pairEnd;
         QTest::newRow("empty SA Baseball Bat: at + 3 blanks")
             << int(SaWeapon) << 2 << allEmpty << "0213: $ = create_pickup #BAT type  15 at   ";
-        QTest::newRow("empty SA Adrenaline: at + 4 blanks")
-            << int(SaItem) << 0 << allEmpty
-            << "0213: $ = create_pickup #ADRENALINE type  15 at    ";
-        QTest::newRow("empty SA Jetpack: at + 4 blanks")
-            << int(SaItem) << 4 << allEmpty
-            << "032B: $ = create_weapon_pickup #JETPACK  15 ammo 0 at    ";
         QTest::newRow("SA 9mm, empty ammo: ammo + 3 blanks + at")
             << int(SaWeapon) << 0 << p123
             << "032B: $p = create_weapon_pickup #COLT45  15 ammo   at 1 2 3";
@@ -206,57 +189,6 @@ private slots:
         QFETCH(QStringList, texts);
         QFETCH(QString, expected);
         QCOMPARE(generateThroughWidgets(creatorOf(creator), row, texts), expected);
-    }
-
-    // Every row of every catalogue: the list shows the row's text unchanged, and the result is
-    // the shape's opcode and code name, the row's own fragment, then the shape's tail.
-    void everyRow_data() {
-        QTest::addColumn<int>("creator");
-        for (int id = Gta3Weapon; id <= SaItem; ++id)
-            QTest::newRow(creatorTags[id]) << id;
-    }
-    void everyRow() {
-        QFETCH(int, creator);
-        const Creator screen = creatorOf(creator);
-        const Catalogue catalogue = screen.catalogue;
-        const QString pairTail =
-            "40 door_lock  %1  0  10000 at  1.5 -2 3 angle  90" + secondLine + "k" + pairEnd;
-        for (std::size_t i = 0; i < catalogue.size(); ++i) {
-            const int row = static_cast<int>(i);
-            const CatalogueRow& entry = catalogue[i];
-            const QString fragment = QString::fromUtf8(entry.fragment);
-            open(screen.name);
-            auto* list = control<ListBox>(screen.name, screen.list);
-            QCOMPARE(list->count(), static_cast<int>(catalogue.size()));
-            QCOMPARE(list->item(row)->text(), QString::fromUtf8(entry.text));
-
-            const QString produced = generateThroughWidgets(screen, row, everyBox);
-            QString expected;
-            switch (entry.shape) {
-            case Shape::Pickup:
-                expected = "0213: $k" + fragment + "1.5 -2 3";
-                break;
-            case Shape::WeaponPickup:
-                expected = "032B: $k" + fragment + "77 at 1.5 -2 3";
-                break;
-            case Shape::Jetpack:
-                expected = "032B: $k" + fragment + "1.5 -2 3";
-                break;
-            case Shape::CarGenerator:
-                expected = "014B: $k" + fragment + pairTail.arg("60");
-                break;
-            case Shape::CarGeneratorFixedDoorLock:
-                expected = "014B: $k" + fragment + pairTail.arg("0");
-                break;
-            }
-            QVERIFY2(produced == expected,
-                     qPrintable(QString("row %1: %2").arg(row).arg(produced)));
-            // The pair shows as two lines in the box, a single line shape as one.
-            auto* box = control<TextArea>(screen.result, screen.resultBox);
-            QCOMPARE(box->blockCount(), expected.contains(secondLine) ? 2 : 1);
-            frame().unload(screen.result);
-            settle();
-        }
     }
 
     // With no row selected nothing is written; the SA vehicle screen never writes, selection or

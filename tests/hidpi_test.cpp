@@ -14,8 +14,6 @@ class HiDpiTest : public GuiTestBase {
     Q_OBJECT
 private slots:
     void screenIsHighDpi();
-    void clientSizes_data();
-    void clientSizes();
     void everyWindowRendersAtTwiceItsSize();
     void splashShowsTheSharpLogo();
     void gameButtons_data();
@@ -24,29 +22,6 @@ private slots:
 
 void HiDpiTest::screenIsHighDpi() {
     QCOMPARE(qApp->devicePixelRatio(), 2.0);
-}
-
-void HiDpiTest::clientSizes_data() {
-    QTest::addColumn<QString>("window");
-    QTest::addColumn<QSize>("twips");
-    QTest::newRow("splash") << "frmgtaccload" << QSize(4995, 3405);
-    QTest::newRow("game pick") << "frmgtapick" << QSize(10095, 4095);
-    QTest::newRow("code pick") << "frmgtavccodepick" << QSize(4260, 3630);
-    QTest::newRow("creator") << "frmgtasaweapon" << QSize(6465, 3540);
-    QTest::newRow("result") << "frmgta3weaponcode" << QSize(5595, 2100);
-    QTest::newRow("exit dialog") << "frmgta3cpexit" << QSize(3210, 975);
-    QTest::newRow("information") << "frmaboutversion" << QSize(4695, 4455);
-    QTest::newRow("not available") << "frmsanotavailable" << QSize(4695, 1830);
-    QTest::newRow("composer") << "frmsendemail" << QSize(4710, 4590);
-}
-
-void HiDpiTest::clientSizes() {
-    QFETCH(QString, window);
-    QFETCH(QSize, twips);
-    Window* shown = open(window);
-    QVERIFY(shown);
-    QCOMPARE(shown->devicePixelRatio(), 2.0);
-    QCOMPARE(shown->client()->size(), QSize(twips.width() / 15, twips.height() / 15));
 }
 
 // Every window, at twice the density: the window is exactly its client area (below the menu

@@ -17,7 +17,6 @@ private slots:
     void escapeDoesNothing();
     void accessKeysAnswerTheConfirmDialog_data();
     void accessKeysAnswerTheConfirmDialog();
-    void everyControlHasAnAccessibleName();
 };
 
 // The focused control once the window has become the active one.
@@ -152,21 +151,6 @@ void KeyboardTest::accessKeysAnswerTheConfirmDialog() {
     QTRY_COMPARE(platform().endProgramCalls +
                      (frame().loaded("frmgta3weaponfinishedexit") ? 0 : 10),
                  ends ? 1 : 10);
-}
-
-void KeyboardTest::everyControlHasAnAccessibleName() {
-    for (const QString& name : frame().registeredWindows()) {
-        Window* window = open(name); // shown: the splash names its logo once on screen
-        for (QWidget* child : window->client()->findChildren<QWidget*>()) {
-            if (child->objectName().isEmpty() || child->objectName().startsWith("qt_"))
-                continue;
-            const bool named = !child->accessibleName().isEmpty() ||
-                               !child->property("text").toString().isEmpty() ||
-                               !child->property("title").toString().isEmpty();
-            QVERIFY2(named, qPrintable(name + "." + child->objectName()));
-        }
-        frame().unload(name);
-    }
 }
 
 QTEST_MAIN(KeyboardTest)
