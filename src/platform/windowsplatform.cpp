@@ -20,21 +20,14 @@ namespace {
 class SystemAnsiCodePage final : public CodePage {
 public:
     QByteArray bytesOf(char32_t character) const override {
-        wchar_t wide[2];
-        int units = 0;
-        if (character > 0xFFFF) {
-            character -= 0x10000;
-            wide[units++] = static_cast<wchar_t>(0xD800 + (character >> 10));
-            wide[units++] = static_cast<wchar_t>(0xDC00 + (character & 0x3FF));
-        } else {
-            wide[units++] = static_cast<wchar_t>(character);
-        }
+        const QString text = QString::fromUcs4(&character, 1); // UTF-16, as Windows takes it
+        const auto* wide = reinterpret_cast<const wchar_t*>(text.utf16());
         char bytes[8];
         const bool utf8 = GetACP() == CP_UTF8;
         BOOL usedDefault = FALSE;
         const int size =
-            WideCharToMultiByte(CP_ACP, utf8 ? 0 : WC_NO_BEST_FIT_CHARS, wide, units, bytes,
-                                int(sizeof bytes), nullptr, utf8 ? nullptr : &usedDefault);
+            WideCharToMultiByte(CP_ACP, utf8 ? 0 : WC_NO_BEST_FIT_CHARS, wide, int(text.size()),
+                                bytes, int(sizeof bytes), nullptr, utf8 ? nullptr : &usedDefault);
         if (size <= 0 || usedDefault)
             return QByteArrayLiteral("?");
         return QByteArray(bytes, size);
@@ -65,10 +58,6 @@ public:
     }
 };
 
-std::wstring wide(const QString& text) {
-    return text.toStdWString();
-}
-
 } // namespace
 
 WindowsPlatform::WindowsPlatform() : m_shell(std::make_unique<Win32Shell>()) {}
@@ -98,7 +87,7 @@ bool WindowsPlatform::programExists(const QString& path) {
 void WindowsPlatform::startBrowser(const QString& program, const QString& address) {
     // The command line is the program's quoted path, one blank and the address.
     const QString commandLine = QLatin1Char('"') + program + QLatin1String("\" ") + address;
-    m_shell->createProcess(wide(program), wide(commandLine), SW_SHOWMINIMIZED);
+    m_shell->createProcess(program.toStdWString(), commandLine.toStdWString(), SW_SHOWMINIMIZED);
 }
 
 void WindowsPlatform::clearWindowName(quintptr nativeWindow) {
