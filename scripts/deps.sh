@@ -35,5 +35,8 @@ echo "Installing: ${missing[*]}"
 sudo=""
 [ "$(id -u)" -eq 0 ] || sudo="sudo"
 export DEBIAN_FRONTEND=noninteractive
-$sudo apt-get update -qq
-$sudo apt-get install -y -qq --no-install-recommends "${missing[@]}" </dev/null
+# Another apt-get (an unattended upgrade, the Windows toolchain's build beside the tests) may
+# hold dpkg's lock for a while: wait for it rather than fail.
+$sudo apt-get -o DPkg::Lock::Timeout=900 update -qq
+$sudo apt-get -o DPkg::Lock::Timeout=900 install -y -qq --no-install-recommends "${missing[@]}" \
+    </dev/null

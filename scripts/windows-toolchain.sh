@@ -109,19 +109,6 @@ apt_get() {
     as_root env DEBIAN_FRONTEND=noninteractive apt-get -o DPkg::Lock::Timeout=900 "$@" </dev/null
 }
 
-# Installs the Debian packages among the arguments that are not installed yet.
-ensure_packages() {
-    local missing=() package
-    for package in "$@"; do
-        dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" ||
-            missing+=("$package")
-    done
-    [ ${#missing[@]} -eq 0 ] && return 0
-    echo "Installing: ${missing[*]}"
-    apt_get update -qq
-    apt_get install -y -qq --no-install-recommends "${missing[@]}"
-}
-
 # One build of the toolchain at a time: a second caller (scripts/test.sh starts the build early
 # in the background, and the Windows stage asks for it later) waits for the first and then
 # finds its result in the cache.
@@ -136,7 +123,7 @@ phase "packages"
 # Cross compilers with POSIX threads (std::thread needs them), windres, the host's Qt tools
 # (moc, rcc, uic serve the cross build), dpkg-source for the Qt source, and Perl for Qt's
 # header generator (syncqt).
-ensure_packages g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 \
+"$(dirname "$0")/deps.sh" g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 \
     mingw-w64-tools cmake ninja-build dpkg-dev xz-utils qt6-base-dev qt6-base-dev-tools perl
 host_qt=$(dpkg-query -W -f='${Version}' qt6-base-dev)
 case "$host_qt" in
