@@ -1,296 +1,402 @@
+#include "support/goldendata.h"
 #include "support/guitestbase.h"
 
 #include "app/widgets/textarea.h"
-#include "support/model/windows.h"
+#include "app/widgets/textbox.h"
 
 #include <QApplication>
 #include <QClipboard>
+#include <QKeyEvent>
 #include <QLineEdit>
-
-#include <array>
 
 using namespace spawnsmith;
 
 namespace {
 
-// The input boxes a creator may have, in the order the tables below give their texts.
-enum Slot { Code, Ammo, X, Y, Z, Alarm, DoorLock, Angle, SlotCount };
+// The input boxes in the order lines.tsv and creators.tsv give them.
+const QStringList fieldColumns{"name", "ammo", "x", "y", "z", "alarm", "doorlock", "angle"};
 
-// One creator screen as the user meets it: its list, its boxes by slot (empty where the
-// screen has no such box), its button and the result screen it fills; taken from the
-// reference window model.
-struct Creator {
-    QString name;
-    QString list;
-    QString button;
-    QString result;
-    QString resultBox;
-    std::array<QString, SlotCount> boxes;
-};
-
-enum CreatorId {
-    Gta3Weapon,
-    Gta3Item,
-    Gta3Vehicle,
-    VcWeapon,
-    VcItem,
-    VcVehicle,
-    SaWeapon,
-    SaItem,
-    SaVehicle
-};
-
-const char* const creatorNames[] = {"frmgta3weapon",  "frmgta3item",  "frmgta3vehicle",
-                                    "frmgtavcweapon", "frmgtavcitem", "frmgtavcvehicle",
-                                    "frmgtasaweapon", "frmgtasaitem", "frmgtasavehicle"};
-
-Creator creatorOf(int id) {
-    const model::WindowModel& w = model::windowModel(QLatin1String(creatorNames[id]));
-    Creator creator{w.name, w.list, w.generateButton, w.result, w.resultBox, {}};
-    for (const model::Input& input : w.inputs)
-        creator.boxes[static_cast<std::size_t>(input.field)] = input.box;
-    return creator;
+// The creator screen whose rows carry this game and kind.
+golden::Row creatorOf(const QString& game, const QString& kind) {
+    for (const golden::Row& creator : golden::table("creators.tsv"))
+        if (creator["game"] == game && creator["kind"] == kind)
+            return creator;
+    QTest::qFail(qPrintable("no creator for " + game + " " + kind), __FILE__, __LINE__);
+    return {};
 }
 
-const char* const creatorTags[] = {"GTA3 weapon", "GTA3 item", "GTA3 vehicle",
-                                   "VC weapon",   "VC item",   "VC vehicle",
-                                   "SA weapon",   "SA item",   "SA vehicle"};
-
-// Texts for every slot, in slot order; screens without a box for a slot ignore its text.
-QStringList fields(const QString& code, const QString& ammo, const QString& x, const QString& y,
-                   const QString& z, const QString& alarm = {}, const QString& doorLock = {},
-                   const QString& angle = {}) {
-    return {code, ammo, x, y, z, alarm, doorLock, angle};
+golden::Row creatorNamed(const QString& name) {
+    for (const golden::Row& creator : golden::table("creators.tsv"))
+        if (creator["creator"] == name)
+            return creator;
+    return {};
 }
 
-const QStringList allEmpty = fields({}, {}, {}, {}, {});
-const QStringList everyBox = fields("k", "77", "1.5", "-2", "3", "40", "60", "90");
-
-const QString secondLine = "\r\n014C: set_parked_car_generator $";
-const QString pairEnd = " cars_to_generate_to  101";
+const QString emoji = QStringLiteral("\U0001F600");
 
 } // namespace
 
+Q_DECLARE_METATYPE(golden::Row)
+
+// "Generate My Code" on every creator screen, through its widgets: every catalogue row against
+// its expected text, the paths that write nothing, and what the input boxes take.
 class GenerationTest : public GuiTestBase {
     Q_OBJECT
 
-    // Opens the creator, selects the row (none for -1), types the texts and presses the button.
-    // Returns the result box's text; the creator must be gone and the result screen shown.
-    QString generateThroughWidgets(const Creator& creator, int row, const QStringList& texts) {
-        open(creator.name);
+    // Opens the creator, selects the row (none for -1), types the texts the creator has boxes
+    // for and presses the button. Returns the result box's text; the creator must be gone and
+    // the result screen shown.
+    QString generate(const golden::Row& creator, int row, const golden::Row& texts) {
+        const QString name = creator["creator"];
+        open(name);
         if (row >= 0)
-            select(creator.name, creator.list, row);
-        for (int slot = 0; slot < SlotCount; ++slot)
-            if (!creator.boxes[slot].isEmpty() && !texts.value(slot).isEmpty())
-                type(creator.name, creator.boxes[slot], texts.value(slot));
-        click(creator.name, creator.button);
-        if (frame().loaded(creator.name))
+            select(name, creator["list"], row);
+        for (const QString& field : fieldColumns)
+            if (!creator[field].isEmpty() && !texts[field].isEmpty())
+                type(name, creator[field], texts[field]);
+        click(name, creator["generate"]);
+        if (frame().loaded(name))
             QTest::qFail("creator still loaded", __FILE__, __LINE__);
-        Window* result = frame().loaded(creator.result);
+        Window* result = frame().loaded(creator["result"]);
         if (!result || !result->isVisible())
             QTest::qFail("result screen not shown", __FILE__, __LINE__);
-        return text(creator.result, creator.resultBox);
+        return text(creator["result"], creator["box"]);
     }
 
 private slots:
-    // Whole texts, byte for byte: the worked examples, the empty-field endings, ammo ignored on
-    // pickup rows, field texts passed through untouched and the ignored VC door-lock box.
-    void exactTexts_data() {
-        QTest::addColumn<int>("creator");
+    // Every generating row: the list shows its text at its index, and the typed inputs give
+    // exactly the expected line. Boxes a row must not read hold text all the same.
+    void everyRowGivesItsLine_data() {
+        QTest::addColumn<golden::Row>("row");
+        for (const golden::Row& row : golden::table("lines.tsv"))
+            QTest::addRow("%s %s %s %s", qPrintable(row["game"]), qPrintable(row["kind"]),
+                          qPrintable(row["index"]), qPrintable(row["row"]))
+                << row;
+    }
+    void everyRowGivesItsLine() {
+        QFETCH(golden::Row, row);
+        const golden::Row creator = creatorOf(row["game"], row["kind"]);
+        const int index = row["index"].toInt();
+        open(creator["creator"]);
+        QListWidgetItem* item = control<ListBox>(creator["creator"], creator["list"])->item(index);
+        QVERIFY(item);
+        QCOMPARE(item->text(), row["row"]);
+        QCOMPARE(generate(creator, index, row), golden::unescaped(row["line"]));
+    }
+
+    // Each list holds exactly its rows, in order: no row missing, added or moved.
+    void listsHoldTheirRowsInOrder_data() {
+        QTest::addColumn<QString>("creator");
+        QTest::addColumn<QStringList>("rows");
+        QMap<QString, QStringList> rows;
+        for (const golden::Row& row : golden::table("lines.tsv"))
+            rows[creatorOf(row["game"], row["kind"])["creator"]] << row["row"];
+        rows["frmgtasavehicle"] = golden::lines("sa-vehicles.txt");
+        for (auto it = rows.cbegin(); it != rows.cend(); ++it)
+            QTest::newRow(qPrintable(it.key())) << it.key() << it.value();
+        QCOMPARE(rows.size(), 9);
+    }
+    void listsHoldTheirRowsInOrder() {
+        QFETCH(QString, creator);
+        QFETCH(QStringList, rows);
+        open(creator);
+        auto* list = control<ListBox>(creator, creatorNamed(creator)["list"]);
+        QStringList shown;
+        for (int i = 0; i < list->count(); ++i)
+            shown << list->item(i)->text();
+        QCOMPARE(shown, rows);
+        QCOMPARE(list->selectedIndex(), -1);
+    }
+
+    // Empty boxes give empty segments, and what is typed passes through untouched: the blank
+    // count after "at" or "alarm" shows the separators.
+    void edgeTexts_data() {
+        QTest::addColumn<QString>("creator");
         QTest::addColumn<int>("row");
-        QTest::addColumn<QStringList>("texts");
+        QTest::addColumn<golden::Row>("texts");
         QTest::addColumn<QString>("expected");
-
-        const QStringList p123 = fields("p", "", "1", "2", "3");
-        QTest::newRow("GTA3 Handgun")
-            << int(Gta3Weapon) << 1 << fields("g", "50", "1", "2", "3")
-            << "032B: $g = create_weapon_pickup #COLT45  14 ammo  50 at 1 2 3";
-        QTest::newRow("GTA3 Health") << int(Gta3Item) << 3 << fields("h", "", "1", "2", "3")
-                                     << "0213: $h = create_pickup -28 (HEALTH) type  14 at  1 2 3";
-        QTest::newRow("GTA3 Banshee")
-            << int(Gta3Vehicle) << 1 << fields("c", "", "1", "2", "3", "0", "50", "90")
-            << "014B: $c = init_parked_car_generator #BANSHEE -1 -1  0 alarm 0 door_lock  50  0  "
-               "10000 at  1 2 3 angle  90" +
-                   secondLine + "c" + pairEnd;
-        QTest::newRow("VC Bat") << int(VcWeapon) << 0 << p123
-                                << "0213: $p = create_pickup #BAT type  15 at  1 2 3";
-        QTest::newRow("VC Colt 45")
-            << int(VcWeapon) << 4 << fields("p", "50", "1", "2", "3")
-            << "032B: $p = create_weapon_pickup #COLT45  15 ammo  50 at 1 2 3";
-        QTest::newRow("VC Health")
-            << int(VcItem) << 3 << p123 << "0213: $p = create_pickup #HEALTH type  15 at 1 2 3";
-        QTest::newRow("VC Admiral")
-            << int(VcVehicle) << 0 << fields("car", "", "1", "2", "3", "50", "", "90")
-            << "014B: $car = init_parked_car_generator #ADMIRAL -1 -1  0 alarm  50 door_lock  0  0 "
-               " "
-               "10000 at  1 2 3 angle  90" +
-                   secondLine + "car" + pairEnd;
-        const QStringList p30 = fields("p", "30", "1", "2", "3");
-        QTest::newRow("SA 9mm") << int(SaWeapon) << 0 << p30
-                                << "032B: $p = create_weapon_pickup #COLT45  15 ammo  30 at 1 2 3";
-        QTest::newRow("SA Baseball Bat, ammo not read")
-            << int(SaWeapon) << 2 << p30 << "0213: $p = create_pickup #BAT type  15 at 1 2 3";
-        QTest::newRow("SA Health")
-            << int(SaItem) << 3 << p123 << "0213: $p = create_pickup #HEALTH type  15 at  1 2 3";
-        QTest::newRow("SA Jetpack")
-            << int(SaItem) << 4 << p123
-            << "032B: $p = create_weapon_pickup #JETPACK  15 ammo 0 at  1 2 3";
-
-        QTest::newRow("GTA3 Baseball Bat, ammo 100 not read")
-            << int(Gta3Weapon) << 0 << fields("b", "100", "1", "2", "3")
-            << "0213: $b = create_pickup #BAT type  2 at  1 2 3";
-        QTest::newRow("VC Golf Club, ammo 100 not read")
-            << int(VcWeapon) << 8 << fields("b", "100", "1", "2", "3")
-            << "0213: $b = create_pickup #GOLFCLUB type  2 at  1 2 3";
-
-        // Empty boxes give empty segments; the blank count after "at" shows the separators.
-        QTest::newRow("empty GTA3 Baseball Bat: at + 4 blanks")
-            << int(Gta3Weapon) << 0 << allEmpty << "0213: $ = create_pickup #BAT type  2 at    ";
+        const QString secondLine = "\r\n014C: set_parked_car_generator $ cars_to_generate_to  101";
         QTest::newRow("empty GTA3 Handgun: at + 3 blanks")
-            << int(Gta3Weapon) << 1 << allEmpty
+            << "frmgta3weapon" << 1 << golden::Row{}
             << "032B: $ = create_weapon_pickup #COLT45  14 ammo   at   ";
         QTest::newRow("empty GTA3 Ambulance")
-            << int(Gta3Vehicle) << 0 << allEmpty
+            << "frmgta3vehicle" << 0 << golden::Row{}
             << "014B: $ = init_parked_car_generator #AMBULANCE -1 -1  0 alarm  door_lock    0  "
                "10000 at     angle  " +
-                   secondLine + pairEnd;
-        QTest::newRow("empty VC Adrenaline: at + 3 blanks")
-            << int(VcItem) << 0 << allEmpty << "0213: $ = create_pickup #ADRENALINE type  15 at   ";
+                   secondLine;
         QTest::newRow("empty VC Admiral: alarm + 3 blanks")
-            << int(VcVehicle) << 0 << allEmpty
+            << "frmgtavcvehicle" << 0 << golden::Row{}
             << "014B: $ = init_parked_car_generator #ADMIRAL -1 -1  0 alarm   door_lock  0  0  "
                "10000 at     angle  " +
-                   secondLine + pairEnd;
-        QTest::newRow("empty SA Baseball Bat: at + 3 blanks")
-            << int(SaWeapon) << 2 << allEmpty << "0213: $ = create_pickup #BAT type  15 at   ";
-        QTest::newRow("SA 9mm, empty ammo: ammo + 3 blanks + at")
-            << int(SaWeapon) << 0 << p123
-            << "032B: $p = create_weapon_pickup #COLT45  15 ammo   at 1 2 3";
-
-        // Nothing is trimmed, checked or escaped, and no range applies to numbers.
+                   secondLine;
         QTest::newRow("blanks, comma and $ pass through")
-            << int(Gta3Weapon) << 1 << fields(" my gun ", "1,000", "$x", " 2", "3 ")
+            << "frmgta3weapon" << 1
+            << golden::Row{{"name", " my gun "},
+                           {"ammo", "1,000"},
+                           {"x", "$x"},
+                           {"y", " 2"},
+                           {"z", "3 "}}
             << "032B: $ my gun  = create_weapon_pickup #COLT45  14 ammo  1,000 at $x  2 3 ";
-        QTest::newRow("GTA3 Yardie Lobo, out-of-range numbers")
-            << int(Gta3Vehicle) << 49 << fields("y", "", "-1", "2", "3", "500", "100", "999")
-            << "014B: $y = init_parked_car_generator #YARDIE -1 -1  0 alarm 500 door_lock  100  0  "
-               "10000 at  -1 2 3 angle  999" +
-                   secondLine + "y" + pairEnd;
-        QTest::newRow("VC Zebra Cab, door-lock 100 ignored")
-            << int(VcVehicle) << 98 << fields("a b$", "", "1,5", " 2", "3 ", "5 %", "100", "-90")
-            << "014B: $a b$ = init_parked_car_generator #ZEBRA -1 -1  0 alarm  5 % door_lock  0  0 "
-               " "
-               "10000 at  1,5  2 3  angle  -90" +
-                   secondLine + "a b$" + pairEnd;
     }
-    void exactTexts() {
-        QFETCH(int, creator);
+    void edgeTexts() {
+        QFETCH(QString, creator);
         QFETCH(int, row);
-        QFETCH(QStringList, texts);
+        QFETCH(golden::Row, texts);
         QFETCH(QString, expected);
-        QCOMPARE(generateThroughWidgets(creatorOf(creator), row, texts), expected);
+        QCOMPARE(generate(creatorNamed(creator), row, texts), expected);
     }
 
     // With no row selected nothing is written; the SA vehicle screen never writes, selection or
     // not. Either way the result screen is loaded before the creator is unloaded.
     void nothingWritten_data() {
-        QTest::addColumn<int>("creator");
+        QTest::addColumn<QString>("creator");
         QTest::addColumn<int>("row");
-        for (int id = Gta3Weapon; id <= SaVehicle; ++id)
-            QTest::newRow(qPrintable(QString(creatorTags[id]) + ", no row")) << id << -1;
-        QTest::newRow("SA vehicle, first row") << int(SaVehicle) << 0;
-        QTest::newRow("SA vehicle, Jetpack") << int(SaVehicle) << 82;
-        QTest::newRow("SA vehicle, last row") << int(SaVehicle) << 183;
+        for (const golden::Row& creator : golden::table("creators.tsv"))
+            QTest::addRow("%s, no row", qPrintable(creator["creator"])) << creator["creator"] << -1;
+        QTest::newRow("SA vehicle, first row") << "frmgtasavehicle" << 0;
+        QTest::newRow("SA vehicle, Jetpack") << "frmgtasavehicle" << 82;
+        QTest::newRow("SA vehicle, last row") << "frmgtasavehicle" << 183;
     }
     void nothingWritten() {
-        QFETCH(int, creator);
+        QFETCH(QString, creator);
         QFETCH(int, row);
-        const Creator screen = creatorOf(creator);
+        const golden::Row screen = creatorNamed(creator);
         QStringList events;
         connect(&frame(), &Frame::windowLoaded, this, [&](const QString& n) { events << "+" + n; });
         connect(&frame(), &Frame::windowUnloaded, this,
                 [&](const QString& n) { events << "-" + n; });
-        open(screen.name);
+        open(creator);
         events.clear();
-        QCOMPARE(generateThroughWidgets(screen, row, everyBox), QString());
-        QCOMPARE(events, QStringList({"+" + QString(screen.result), "-" + QString(screen.name)}));
+        const golden::Row everyBox{{"name", "k"},      {"ammo", "77"}, {"x", "1.5"},
+                                   {"y", "-2"},        {"z", "3"},     {"alarm", "40"},
+                                   {"doorlock", "60"}, {"angle", "90"}};
+        QCOMPARE(generate(screen, row, everyBox), QString());
+        QCOMPARE(events, QStringList({"+" + screen["result"], "-" + creator}));
     }
 
     // A result screen that is still loaded has its text replaced by a new result, and keeps it
     // when nothing is selected.
     void resultReplacedNotAppended_data() {
-        QTest::addColumn<int>("creator");
+        QTest::addColumn<QString>("creator");
         QTest::addColumn<int>("row");
         QTest::addColumn<QString>("expected");
-        const QString old = "old line\r\nsecond old line";
         QTest::newRow("pickup replaces")
-            << int(Gta3Item) << 2 << "0213: $k = create_pickup -30 (BRIBE) type  14 at  1.5 -2 3";
-        QTest::newRow("pair replaces")
-            << int(VcVehicle) << 4
-            << "014B: $k = init_parked_car_generator #BANSHEE -1 -1  0 alarm  40 door_lock  0  0  "
-               "10000 at  1.5 -2 3 angle  90" +
-                   secondLine + "k" + pairEnd;
-        QTest::newRow("no row keeps") << int(SaWeapon) << -1 << old;
+            << "frmgta3item" << 2 << "0213: $k = create_pickup -30 (BRIBE) type  14 at  1 2 3";
+        QTest::newRow("no row keeps") << "frmgtasaweapon" << -1 << "old line\r\nsecond old line";
     }
     void resultReplacedNotAppended() {
-        QFETCH(int, creator);
+        QFETCH(QString, creator);
         QFETCH(int, row);
         QFETCH(QString, expected);
-        const Creator screen = creatorOf(creator);
+        const golden::Row screen = creatorNamed(creator);
         frame()
-            .window(screen.result)
-            ->findChild<TextArea*>(screen.resultBox)
+            .window(screen["result"])
+            ->findChild<TextArea*>(screen["box"])
             ->setText("old line\r\nsecond old line");
-        QCOMPARE(generateThroughWidgets(screen, row, everyBox), expected);
+        const golden::Row texts{{"name", "k"}, {"x", "1"}, {"y", "2"}, {"z", "3"}};
+        QCOMPARE(generate(screen, row, texts), expected);
+    }
+
+    // A creator reached again through its result screen starts with no row and empty boxes.
+    void creatorStartsEmptyAfterGeneration() {
+        open("frmgtavcweapon");
+        select("frmgtavcweapon", "lstgtavcweapon", 4);
+        type("frmgtavcweapon", "txtcodename", "p");
+        type("frmgtavcweapon", "txtx", "1");
+        click("frmgtavcweapon", "cmdgencode");
+        click("frmgtavcweaponfinished", "cmdbackgtavcweapon");
+        QCOMPARE(frame().loadedWindows(), QStringList{"frmgtavcweapon"});
+        QCOMPARE(control<ListBox>("frmgtavcweapon", "lstgtavcweapon")->selectedIndex(), -1);
+        QCOMPARE(text("frmgtavcweapon", "txtcodename"), QString());
+        QCOMPARE(text("frmgtavcweapon", "txtx"), QString());
     }
 
     // Coordinates take 7 characters, angle and percentages 3, code name and ammo any number,
     // whether typed or pasted.
     void lengthLimits_data() {
-        QTest::addColumn<int>("creator");
+        QTest::addColumn<QString>("creator");
         QTest::addColumn<QString>("box");
         QTest::addColumn<int>("limit");
-        static constexpr int limits[SlotCount] = {0, 0, 7, 7, 7, 3, 3, 3};
-        for (int id = Gta3Weapon; id <= SaVehicle; ++id)
-            for (int slot = 0; slot < SlotCount; ++slot)
-                if (const QString box = creatorOf(id).boxes[slot]; !box.isEmpty())
-                    QTest::addRow("%s %s", creatorTags[id], qPrintable(box))
-                        << id << box << limits[slot];
+        const QHash<QString, int> limits{{"x", 7},     {"y", 7},        {"z", 7},
+                                         {"alarm", 3}, {"doorlock", 3}, {"angle", 3}};
+        for (const golden::Row& creator : golden::table("creators.tsv"))
+            for (const QString& field : fieldColumns)
+                if (!creator[field].isEmpty())
+                    QTest::addRow("%s.%s", qPrintable(creator["creator"]),
+                                  qPrintable(creator[field]))
+                        << creator["creator"] << creator[field] << limits.value(field);
     }
     void lengthLimits() {
-        QFETCH(int, creator);
+        QFETCH(QString, creator);
         QFETCH(QString, box);
         QFETCH(int, limit);
-        const QString name = creatorOf(creator).name;
-        open(name);
+        open(creator);
         const QString typed = "-1234567.89,0 $abc";
-        type(name, box, typed);
-        QCOMPARE(text(name, box), limit ? typed.left(limit) : typed);
+        type(creator, box, typed);
+        QCOMPARE(text(creator, box), limit ? typed.left(limit) : typed);
 
-        control<QLineEdit>(name, box)->clear();
+        control<QLineEdit>(creator, box)->clear();
         const QString pasted = QString("x").repeated(500);
-        paste(name, box, pasted);
-        QCOMPARE(text(name, box), limit ? pasted.left(limit) : pasted);
+        paste(creator, box, pasted);
+        QCOMPARE(text(creator, box), limit ? pasted.left(limit) : pasted);
+    }
+
+    // Pasting into a limited box keeps what fits of the pasted text, never half a character.
+    void limitCountsCharacters_data() {
+        QTest::addColumn<QString>("before");
+        QTest::addColumn<int>("cursor"); // where the paste goes in `before`
+        QTest::addColumn<QString>("pasted");
+        QTest::addColumn<int>("limit");
+        QTest::addColumn<QString>("after");
+        QTest::newRow("seven with an emoji fit")
+            << "" << 0 << "123456" + emoji << 7 << "123456" + emoji;
+        QTest::newRow("the eighth is refused, whole")
+            << "" << 0 << "1234567" + emoji << 7 << "1234567";
+        QTest::newRow("pairs cut at the limit")
+            << "" << 0 << "12345" + emoji + emoji + emoji << 7 << "12345" + emoji + emoji;
+        QTest::newRow("inserted in the middle")
+            << "12" + emoji + "45" << 2 << "abc" << 7 << "12ab" + emoji + "45";
+        QTest::newRow("a full box takes nothing") << "1234567" << 7 << emoji << 7 << "1234567";
+        QTest::newRow("three-character box")
+            << "" << 0 << "9" + emoji + "9" + emoji << 3 << "9" + emoji + "9";
+        QTest::newRow("emoji before an emoji")
+            << emoji + emoji << 0 << emoji + emoji << 3 << emoji + emoji + emoji;
+    }
+    void limitCountsCharacters() {
+        QFETCH(QString, before);
+        QFETCH(int, cursor);
+        QFETCH(QString, pasted);
+        QFETCH(int, limit);
+        QFETCH(QString, after);
+        TextBox box("txtx", "X", limit, nullptr);
+        box.setText(before);
+        box.setCursorPosition(cursor);
+        QApplication::clipboard()->setText(pasted);
+        box.paste();
+        QCOMPARE(box.text(), after);
+    }
+
+    // A key that types a character outside the Basic Multilingual Plane types both halves of it
+    // at once, or nothing when the box is full.
+    void typedCharacterIsNeverHalved() {
+        open("frmgta3weapon");
+        auto* box = control<QLineEdit>("frmgta3weapon", "txtgta3weaponx");
+        box->setFocus();
+        QTest::keyClicks(box, "123456");
+        for (int i = 0; i < 2; ++i) {
+            QKeyEvent key(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, emoji);
+            QApplication::sendEvent(box, &key);
+        }
+        QCOMPARE(box->text(), "123456" + emoji);
+    }
+
+    // 100,000 characters pasted into a box without a limit reach the generated line, or the
+    // mail URL, whole (Qt's own limit kept 32,767 of them).
+    void boxesWithoutLimitTakeAnyLength_data() {
+        QTest::addColumn<QString>("window");
+        QTest::addColumn<QString>("box");
+        QTest::newRow("code name") << "frmgta3weapon"
+                                   << "txtgta3weaponname";
+        QTest::newRow("ammo") << "frmgtavcweapon"
+                              << "txtammo";
+        QTest::newRow("CC") << "frmsendemail"
+                            << "txtCc";
+        QTest::newRow("BCC") << "frmsendemail"
+                             << "txtBcc";
+    }
+    void boxesWithoutLimitTakeAnyLength() {
+        QFETCH(QString, window);
+        QFETCH(QString, box);
+        const QString many = QString(99999, QLatin1Char('n')) + QLatin1Char('!');
+        open(window);
+        paste(window, box, many);
+        QCOMPARE(text(window, box), many);
+        if (window == "frmsendemail") {
+            click(window, "cmdSend");
+            QCOMPARE(platform().openedUrls.size(), 1);
+            QVERIFY(platform().openedUrls.first().contains(many.toLatin1() + "&"));
+            return;
+        }
+        // Row 4 is a weapon pickup in both catalogues, so the line carries the ammo too.
+        const golden::Row creator = creatorNamed(window);
+        select(window, creator["list"], 4);
+        click(window, creator["generate"]);
+        QVERIFY(text(creator["result"], creator["box"]).contains(many));
     }
 
     // What the user copies out of the box is the generated text itself: CR LF between the
     // pair's lines, and a pasted non-breaking space or tab left as it was.
     void copiedTextIsExact() {
-        const Creator screen = creatorOf(VcVehicle);
         const QString code = QString::fromUtf8("car\u00a0one\t2");
-        open(screen.name);
-        select(screen.name, screen.list, 1);
-        paste(screen.name, screen.boxes[Code], code);
-        type(screen.name, screen.boxes[Alarm], "7");
-        click(screen.name, screen.button);
-        auto* box = control<TextArea>(screen.result, screen.resultBox);
+        open("frmgtavcvehicle");
+        select("frmgtavcvehicle", "lstvehicle", 1);
+        paste("frmgtavcvehicle", "txtcodename", code);
+        type("frmgtavcvehicle", "txtalarmpercent", "7");
+        click("frmgtavcvehicle", "cmdgencode");
+        auto* box = control<TextArea>("frmgtavcvehiclefinished", "txtfinishedcode");
         box->selectAll();
         box->copy();
         QCOMPARE(QApplication::clipboard()->text(),
                  "014B: $" + code +
                      " = init_parked_car_generator #AMBULAN -1 -1  0 alarm  7 door_lock  0  0  "
-                     "10000 at     angle  " +
-                     secondLine + code + pairEnd);
+                     "10000 at     angle  \r\n014C: set_parked_car_generator $" +
+                     code + " cars_to_generate_to  101");
+    }
+
+    // U+FDD0 and U+FDD1 are frame marks inside Qt's text document; pasted into a box, they must
+    // still reach the result box, and its copy, as themselves.
+    void frameMarkCharactersSurviveTheResultBox() {
+        const QString marks = QStringLiteral("\uFDD0\uFDD1");
+        open("frmgta3weapon");
+        select("frmgta3weapon", "lstgta3weapon", 1);
+        paste("frmgta3weapon", "txtgta3weaponammo", marks);
+        click("frmgta3weapon", "cmdgta3weapongeneratecode");
+        auto* result = control<TextArea>("frmgta3weaponcode", "txtgta3weaponfinishedcode");
+        QVERIFY(result);
+        QCOMPARE(result->text(),
+                 "032B: $ = create_weapon_pickup #COLT45  14 ammo  " + marks + " at   ");
+        result->selectAll();
+        result->copy();
+        QCOMPARE(QApplication::clipboard()->text(), result->text());
+    }
+
+    void documentStandInsRoundTrip_data() {
+        QTest::addColumn<QString>("text");
+        const QString standIn = QStringView(QChar::fromUcs4(0x10FFF0)).toString();
+        const QString escape = QStringView(QChar::fromUcs4(0x10FFF2)).toString();
+        QTest::newRow("plain") << "plain text";
+        QTest::newRow("frame marks") << "a\uFDD0b\uFDD1c";
+        QTest::newRow("a stand-in of its own") << "x" + standIn + "y";
+        QTest::newRow("the escape of its own, last") << "x" + escape;
+        QTest::newRow("all of them") << escape + "\uFDD0" + standIn + escape + "\uFDD1";
+    }
+    void documentStandInsRoundTrip() {
+        QFETCH(QString, text);
+        const QString document = toDocumentText(text);
+        QVERIFY(!document.contains(QChar(0xFDD0)) && !document.contains(QChar(0xFDD1)));
+        QCOMPARE(fromDocumentText(document), text);
+    }
+
+    // However a line break is made in the composer's body (Enter, Shift+Enter, pasted CR LF,
+    // lone LF, lone CR, U+2028 or U+2029), the mail carries it as CR LF.
+    void everyBodyLineBreakIsCrLf() {
+        open("frmgtapick");
+        frame().openDialog("frmgtapick", "frmsendemail");
+        auto* body = control<TextArea>("frmsendemail", "txtBody");
+        body->clear();
+        body->setFocus();
+        QTest::keyClicks(body, "a");
+        QTest::keyClick(body, Qt::Key_Return);
+        QTest::keyClicks(body, "b");
+        QTest::keyClick(body, Qt::Key_Return, Qt::ShiftModifier);
+        QTest::keyClicks(body, "c");
+        QApplication::clipboard()->setText(QString("\r\nd\ne\rf\u2028g\u2029h"));
+        body->paste();
+        click("frmsendemail", "cmdSend");
+        QCOMPARE(platform().openedUrls.size(), 1);
+        QVERIFY2(platform().openedUrls.first().endsWith(
+                     "&Body=a%0D%0Ab%0D%0Ac%0D%0Ad%0D%0Ae%0D%0Af%0D%0Ag%0D%0Ah"),
+                 platform().openedUrls.first());
     }
 
     // The VC door-lock box stays on screen and says that it is not read.

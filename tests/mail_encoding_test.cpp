@@ -24,6 +24,21 @@ private slots:
         QTest::newRow("code 233") << QString(QChar(0xE9)) << "%E9";
         QTest::newRow("euro sign's code-page code") << QString(QChar(0x20AC)) << "%80";
         QTest::newRow("not in the code page") << QString(QChar(0x0100)) << "%3F";
+        // The typographic characters of 0x80-0x9F, in byte order, as Windows-1252 places them;
+        // the five bytes there without a character take none, so U+0081 has no code.
+        QTest::newRow("Windows-1252 0x80-0x9F")
+            << QString::fromUtf16(u"\u20AC\u201A\u0192\u201E\u2026\u2020\u2021\u02C6\u2030\u0160"
+                                  u"\u2039\u0152\u017D\u2018\u2019\u201C\u201D\u2022\u2013\u2014"
+                                  u"\u02DC\u2122\u0161\u203A\u0153\u017E\u0178\u0081")
+            << "%80%82%83%84%85%86%87%88%89%8A%8B%8C%8E%91%92%93%94%95%96%97%98%99%9A%9B%9C%9E%9F"
+               "%3F";
+        QString latin1;
+        QString latin1Codes;
+        for (char16_t c = 0xA0; c <= 0xFF; ++c) {
+            latin1 += QChar(c);
+            latin1Codes += "%" + QString::number(c, 16).toUpper();
+        }
+        QTest::newRow("0xA0-0xFF are their own codes") << latin1 << latin1Codes;
         QTest::newRow("outside the BMP") << QString::fromUtf8("x\U0001F600y") << "x%3Fy";
         // The flag of England is a black flag followed by tag characters (U+E0000 to U+E007F)
         // that some converters swallow without a byte.
@@ -74,6 +89,9 @@ private slots:
         QTest::newRow("only To") << QStringList{"a@b", "", "", "", ""} << QByteArray("mailto:a@b");
         QTest::newRow("BCC first, To as it is") << QStringList{"x&\u00E9", "", "e&f", "", "x y"}
                                                 << QByteArray("mailto:x&\xE9?BCC=e%26f&Body=x y");
+        QTest::newRow("To in the code page")
+            << QStringList{QString::fromUtf16(u"\u20AC\u0160\u2122\u0178"), "", "", "", ""}
+            << QByteArray("mailto:\x80\x8A\x99\x9F");
     }
     void sendsUrlInCodePage() {
         QFETCH(QStringList, fields);

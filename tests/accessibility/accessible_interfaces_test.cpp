@@ -1,5 +1,5 @@
+#include "support/goldendata.h"
 #include "support/guitestbase.h"
-#include "support/model/windows.h"
 
 #include <QAccessible>
 #include <QLabel>
@@ -19,26 +19,28 @@ private slots:
 };
 
 void AccessibleInterfacesTest::windowsAreFramesOrDialogs() {
-    for (const model::WindowModel& described : model::windows()) {
-        Window* window = frame().window(described.name);
+    const QStringList screens{"splash", "gamepick", "codepick", "creator", "result"};
+    for (const golden::Row& described : golden::table("windows.tsv")) {
+        const QString name = described["window"];
+        Window* window = frame().window(name);
         QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(window);
         QVERIFY(iface);
         const QAccessible::Role expected =
-            model::isScreen(described.kind) ? QAccessible::Window : QAccessible::Dialog;
-        QVERIFY2(iface->role() == expected, qPrintable(described.name));
+            screens.contains(described["kind"]) ? QAccessible::Window : QAccessible::Dialog;
+        QVERIFY2(iface->role() == expected, qPrintable(name));
         QCOMPARE(iface->text(QAccessible::Name), window->windowTitle());
-        frame().unload(described.name);
+        frame().unload(name);
         settle();
     }
 }
 
 void AccessibleInterfacesTest::inputBoxesAreNamedByTheirLabels() {
     int boxes = 0;
-    for (const model::WindowModel& described : model::windows()) {
-        Window* window = frame().window(described.name);
+    for (const QString& name : frame().registeredWindows()) {
+        Window* window = frame().window(name);
         for (QLineEdit* box : window->findChildren<QLineEdit*>()) {
             ++boxes;
-            const QString where = described.name + '.' + box->objectName();
+            const QString where = name + '.' + box->objectName();
             const auto labels =
                 QAccessible::queryAccessibleInterface(box)->relations(QAccessible::Label);
             QVERIFY2(!labels.isEmpty(), qPrintable(where + " has no label"));
@@ -48,7 +50,7 @@ void AccessibleInterfacesTest::inputBoxesAreNamedByTheirLabels() {
             QCOMPARE(label->buddy(), box);
             QCOMPARE(label->text(), box->accessibleName());
         }
-        frame().unload(described.name);
+        frame().unload(name);
         settle();
     }
     // Nine creators' coordinate, code name, ammunition, percentage and angle boxes (48) and the
@@ -57,32 +59,31 @@ void AccessibleInterfacesTest::inputBoxesAreNamedByTheirLabels() {
 }
 
 void AccessibleInterfacesTest::lockedListRowsAreDisabledAndKeepTheirSelection() {
-    for (const model::WindowModel& described : model::windows()) {
-        if (described.kind != model::Kind::Creator)
-            continue;
-        open(described.name);
-        select(described.name, described.list, 1);
-        auto* list = control<ListBox>(described.name, described.list);
+    for (const golden::Row& creator : golden::table("creators.tsv")) {
+        const QString name = creator["creator"];
+        open(name);
+        select(name, creator["list"], 1);
+        auto* list = control<ListBox>(name, creator["list"]);
         QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(list);
         QAccessibleTableInterface* table = iface->tableInterface();
         QVERIFY(table);
         QCOMPARE(iface->childCount(), list->count());
 
-        frame().lock(described.name);
+        frame().lock(name);
         for (int row = 0; row < iface->childCount(); ++row)
-            QVERIFY2(iface->child(row)->state().disabled, qPrintable(described.list));
+            QVERIFY2(iface->child(row)->state().disabled, qPrintable(creator["list"]));
         QVERIFY(!table->selectRow(0));
         iface->child(2)->actionInterface()->doAction(QAccessibleActionInterface::toggleAction());
         QCOMPARE(list->selectedIndex(), 1);
 
-        frame().unlock(described.name);
+        frame().unlock(name);
         for (int row = 0; row < iface->childCount(); ++row)
             QVERIFY(!iface->child(row)->state().disabled);
         QVERIFY(table->selectRow(2));
         QCOMPARE(list->selectedIndex(), 2);
         QCOMPARE(table->selectedRows(), QList<int>{2});
         QVERIFY(iface->child(2)->state().selected);
-        frame().unload(described.name);
+        frame().unload(name);
         settle();
     }
 }
