@@ -1,7 +1,6 @@
 #include "support/goldendata.h"
 #include "support/guitestbase.h"
 
-#include "app/layout.h"
 #include "app/lockout/lockoutsets.h"
 
 #include <QAction>
@@ -9,6 +8,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 
 using namespace spawnsmith;
 
@@ -39,6 +39,11 @@ QWidget* focusedIn(Frame& frame, const QString& window) {
     if (!QTest::qWaitForWindowActive(w))
         return nullptr;
     return QApplication::focusWidget();
+}
+
+// Twips as pixels at 96 dots per inch, rounded to the nearest.
+int pixels(const QString& twips) {
+    return qRound(twips.toInt() / 15.0);
 }
 
 QString focusName() {
@@ -118,8 +123,7 @@ private slots:
         Window* window = open(row["window"]);
         QVERIFY(window);
         QCOMPARE(window->windowTitle(), row["caption"]);
-        QCOMPARE(window->client()->size(),
-                 QSize(px(row["width"].toInt()), px(row["height"].toInt())));
+        QCOMPARE(window->client()->size(), QSize(pixels(row["width"]), pixels(row["height"])));
         QCOMPARE(window->minimumSize(), window->maximumSize());
         const Qt::WindowFlags flags = window->windowFlags();
         QVERIFY(!(flags & Qt::WindowMinimizeButtonHint));
@@ -133,7 +137,8 @@ private slots:
         }
     }
 
-    // Every label, frame and box with a fixed text shows it exactly when its window opens.
+    // Every label, frame, menu title and box with a fixed text shows it exactly when its window
+    // opens.
     void fixedTexts_data() {
         QTest::addColumn<QString>("window");
         QTest::addColumn<QString>("control");
@@ -153,8 +158,30 @@ private slots:
             QCOMPARE(label->text(), text);
         else if (auto* frameBox = qobject_cast<QGroupBox*>(widget))
             QCOMPARE(frameBox->title(), text);
+        else if (auto* menu = qobject_cast<QMenu*>(widget))
+            QCOMPARE(menu->title(), text);
         else
             QCOMPARE(this->text(window, control), text);
+    }
+
+    // Controls stand where their window's table puts them; an empty cell is not checked.
+    void geometry_data() {
+        QTest::addColumn<golden::Row>("row");
+        for (const golden::Row& row : golden::table("geometry.tsv"))
+            QTest::addRow("%s.%s", qPrintable(row["window"]), qPrintable(row["control"])) << row;
+    }
+    void geometry() {
+        QFETCH(golden::Row, row);
+        open(row["window"]);
+        auto* widget = control<QWidget>(row["window"], row["control"]);
+        QVERIFY(widget);
+        const QRect placed = widget->geometry();
+        const int actual[] = {placed.left(), placed.top(), placed.width(), placed.height()};
+        const char* columns[] = {"left", "top", "width", "height"};
+        for (int i = 0; i < 4; ++i)
+            if (!row[columns[i]].isEmpty())
+                QVERIFY2(actual[i] == pixels(row[columns[i]]),
+                         qPrintable(QString("%1 is %2").arg(columns[i]).arg(actual[i])));
     }
 
     // Every button and menu entry does what the table says, with the caption it gives; a
