@@ -80,6 +80,8 @@ class WindowsTest : public GuiTestBase {
         press(owner, opener);
         return frame().loaded(window);
     }
+    // Whether every control of the window's lock-out set is disabled (`expected` true) or every
+    // one enabled; the first control that is not is named in the log.
     bool locked(const QString& window, bool expected) {
         for (const QString& name : lockOutSet(window)) {
             auto* control = frame().loaded(window)->findChild<QObject*>(name);
