@@ -15,7 +15,7 @@ class InfoMenuTest : public GuiTestBase {
     // Enabled flags of the game-pick screen's lock-out set.
     QList<bool> pickEnabled() {
         QList<bool> flags;
-        for (const QString& name : lockOutSet("frmgtapick"))
+        for (const QString& name : lockOutSet(WindowId::frmgtapick))
             flags << control<QWidget>("frmgtapick", name)->isEnabled();
         return flags;
     }
@@ -180,7 +180,7 @@ void InfoMenuTest::windowsShowAllTheirText() {
             QCOMPARE(text(name, "txtbugsfixed"), QString("No Bugs Reported Yet.\r\n"));
             QVERIFY(text(name, "txtaboutversionfeatures").endsWith("Creating\r\n"));
         }
-        frame().unload(name);
+        frame().unload(windowId(name));
     }
 }
 

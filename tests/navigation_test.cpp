@@ -114,7 +114,7 @@ void NavigationTest::exitThenNoRestoresTheScreen() {
     QCOMPARE(frame().loadedWindows(), sorted({dialog, screen}));
     QVERIFY(frame().loaded(dialog)->isVisible());
     QVERIFY(window->isVisible());
-    for (const QString& name : lockOutSet(screen))
+    for (const QString& name : lockOutSet(windowId(screen)))
         QVERIFY2(!window->findChild<QObject*>(name)->property("enabled").toBool(),
                  qPrintable(name));
 
@@ -167,7 +167,7 @@ void NavigationTest::vehicleButtonOpensNotAvailable() {
     QVERIFY(!screen->findChild<QWidget*>(button)->isEnabled());
     click(window, "cmdclosewindow");
     QCOMPARE(frame().loadedWindows(), QStringList{codePick});
-    for (const QString& name : lockOutSet(codePick))
+    for (const QString& name : lockOutSet(windowId(codePick)))
         QVERIFY(screen->findChild<QWidget*>(name)->isEnabled());
 }
 

@@ -119,7 +119,7 @@ void TextBoxesTest::boxesWithoutLimitTakeAnyLength() {
 // LF, lone CR, U+2028 or U+2029), the mail carries it as CR LF.
 void TextBoxesTest::everyBodyLineBreakIsCrLf() {
     open("frmgtapick");
-    frame().openDialog("frmgtapick", "frmsendemail");
+    frame().openDialog(WindowId::frmgtapick, WindowId::frmsendemail);
     auto* body = control<TextArea>("frmsendemail", "txtBody");
     body->clear();
     body->setFocus();

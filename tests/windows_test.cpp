@@ -1,7 +1,16 @@
 #include "support/guitestbase.h"
 
 #include "app/layout.h"
+#include "app/lockout/exitdialogs.h"
 #include "app/lockout/lockoutsets.h"
+#include "app/pickscreens.h"
+#include "info/composer.h"
+#include "info/gamepickmenu.h"
+#include "info/textwindows.h"
+#include "wizard/wizard.h"
+
+#include <QAbstractButton>
+#include <QAction>
 
 #include <QGroupBox>
 #include <QLabel>
@@ -19,30 +28,48 @@ private slots:
     void clientSizes();
     void lockOutSetsCoverTheirWindows();
     void lockingTouchesOnlyTheSet();
+    void registrationCheckNamesTheWindows();
+    void pressWithoutItsTarget_data();
+    void pressWithoutItsTarget();
 };
 
+namespace {
+
+// A frame with the pick screens, exit dialogs and text windows, but neither the creator and
+// result screens nor the composer.
+void registerAllButGameScreensAndComposer(Frame& frame) {
+    addPickScreens(frame, gamePickMenus());
+    addExitDialogs(frame);
+    addTextWindows(frame);
+}
+
+} // namespace
+
 void WindowsTest::catalogueHasEveryWindowOnce() {
-    const QStringList names = frame().registeredWindows();
+    QStringList names;
+    for (const WindowId id : frame().registeredWindows())
+        names.append(objectNameOf(id));
     QCOMPARE(names.size(), 54);
     QCOMPARE(names.filter(QRegularExpression("exit$")).size(), 23);
     for (const QString& name : names) {
         Window* window = frame().window(name);
         QCOMPARE(window->objectName(), name);
         QCOMPARE(frame().window(name), window); // one instance
-        frame().unload(name);
+        frame().unload(windowId(name));
     }
 }
 
 void WindowsTest::everyWindowIsFixedWithCaptionAndIcon() {
-    for (const QString& name : frame().registeredWindows()) {
+    for (const WindowId id : frame().registeredWindows()) {
+        const QString name = objectNameOf(id);
         Window* window = open(name);
         QVERIFY2(window->minimumSize() == window->maximumSize(), qPrintable(name));
         const Qt::WindowFlags flags = window->windowFlags();
         QVERIFY(!(flags & Qt::WindowMinimizeButtonHint));
         QVERIFY(!(flags & Qt::WindowMaximizeButtonHint));
-        if (name == "frmgtaccload") {
+        if (id == WindowId::frmgtaccload) {
             QVERIFY(flags & Qt::FramelessWindowHint);
-        } else if (name == "frmgtasaweapon") {
+        } else if (id == WindowId::frmgtasaweapon) {
             QCOMPARE(window->windowTitle(),
                      QString("Spawnsmith| GTA SA Weapon Spawn Point Creator"));
         } else {
@@ -50,7 +77,7 @@ void WindowsTest::everyWindowIsFixedWithCaptionAndIcon() {
             QVERIFY(!window->windowIcon().isNull());
             QCOMPARE(window->windowIcon().actualSize(QSize(80, 80)), QSize(80, 80));
         }
-        frame().unload(name);
+        frame().unload(id);
     }
 }
 
@@ -80,9 +107,10 @@ void WindowsTest::clientSizes() {
 void WindowsTest::lockOutSetsCoverTheirWindows() {
     const QStringList alwaysUsable{"txtangle", "lblangle"};
     QCOMPARE(windowsWithLockOutSets().size(), 23);
-    for (const QString& name : windowsWithLockOutSets()) {
-        Window* window = frame().window(name);
-        const QStringList set = lockOutSet(name);
+    for (const WindowId id : windowsWithLockOutSets()) {
+        const QString name = objectNameOf(id);
+        Window* window = frame().window(id);
+        const QStringList set = lockOutSet(id);
         QCOMPARE(QSet<QString>(set.begin(), set.end()).size(), set.size());
         for (const QString& control : set)
             QVERIFY2(window->findChild<QObject*>(control), qPrintable(name + "." + control));
@@ -93,24 +121,70 @@ void WindowsTest::lockOutSetsCoverTheirWindows() {
                 continue;
             QVERIFY2(set.contains(control), qPrintable(name + "." + control + " not in its set"));
         }
-        frame().unload(name);
+        frame().unload(id);
     }
 }
 
 void WindowsTest::lockingTouchesOnlyTheSet() {
-    for (const char* name : {"frmgta3vehicle", "frmgtavcvehicle", "frmgtasavehicle"}) {
-        Window* window = open(name);
-        frame().lock(name);
+    for (const WindowId id :
+         {WindowId::frmgta3vehicle, WindowId::frmgtavcvehicle, WindowId::frmgtasavehicle}) {
+        Window* window = open(objectNameOf(id));
+        frame().lock(id);
         QVERIFY(!window->findChild<QWidget*>("lstvehicle", Qt::FindChildrenRecursively) ||
                 !window->findChild<QWidget*>("lstvehicle")->isEnabled());
         QVERIFY(window->findChild<QWidget*>("txtangle")->isEnabled());
         QVERIFY(window->findChild<QWidget*>("lblangle")->isEnabled());
         QVERIFY(!window->findChild<QWidget*>("cmdgencode")->isEnabled());
-        frame().unlock(name);
+        frame().unlock(id);
         for (QWidget* child : window->client()->findChildren<QWidget*>())
             QVERIFY(child->isEnabled());
-        frame().unload(name);
+        frame().unload(id);
     }
+}
+
+void WindowsTest::registrationCheckNamesTheWindows() {
+    QCOMPARE(frame().registrationProblems(), QStringList());
+    Frame partial(platform());
+    registerAllButGameScreensAndComposer(partial);
+    const QStringList problems = partial.registrationProblems();
+    QCOMPARE(problems.size(), 19);
+    QVERIFY(problems.contains("frmgta3weapon has no builder"));
+    QVERIFY(problems.contains("frmgtasavehiclefinished has no builder"));
+    QCOMPARE(problems.last(), QString("frmsendemail has no builder"));
+
+    Frame twice(platform());
+    addAllWindows(twice);
+    addComposer(twice);
+    QCOMPARE(twice.registrationProblems(), QStringList{"frmsendemail is registered 2 times"});
+}
+
+// A press whose target the frame cannot build leaves its screen loaded, shown and unlocked.
+void WindowsTest::pressWithoutItsTarget_data() {
+    QTest::addColumn<QString>("screen");
+    QTest::addColumn<QString>("control");
+    QTest::newRow("navigate") << "frmgta3codepick"
+                              << "cmdgta3weapon";
+    QTest::newRow("open dialog") << "frmgtapick"
+                                 << "mnuemail";
+}
+
+void WindowsTest::pressWithoutItsTarget() {
+    QFETCH(QString, screen);
+    QFETCH(QString, control);
+    frame().unloadAll();
+    Frame partial(platform());
+    registerAllButGameScreensAndComposer(partial);
+    partial.show(windowId(screen));
+    Window* shown = partial.loaded(screen);
+    if (auto* button = shown->findChild<QAbstractButton*>(control))
+        button->click();
+    else
+        shown->findChild<QAction*>(control)->trigger();
+    settle();
+    QCOMPARE(partial.loadedWindows(), QStringList{screen});
+    QVERIFY(shown->isVisible());
+    for (const QString& name : lockOutSet(windowId(screen)))
+        QVERIFY2(shown->findChild<QWidget*>(name)->isEnabled(), qPrintable(name));
 }
 
 QTEST_MAIN(WindowsTest)

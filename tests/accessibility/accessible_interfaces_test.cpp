@@ -27,7 +27,7 @@ void AccessibleInterfacesTest::windowsAreFramesOrDialogs() {
             model::isScreen(described.kind) ? QAccessible::Window : QAccessible::Dialog;
         QVERIFY2(iface->role() == expected, qPrintable(described.name));
         QCOMPARE(iface->text(QAccessible::Name), window->windowTitle());
-        frame().unload(described.name);
+        frame().unload(windowId(described.name));
         settle();
     }
 }
@@ -48,7 +48,7 @@ void AccessibleInterfacesTest::inputBoxesAreNamedByTheirLabels() {
             QCOMPARE(label->buddy(), box);
             QCOMPARE(label->text(), box->accessibleName());
         }
-        frame().unload(described.name);
+        frame().unload(windowId(described.name));
         settle();
     }
     // Nine creators' coordinate, code name, ammunition, percentage and angle boxes (48) and the
@@ -68,21 +68,21 @@ void AccessibleInterfacesTest::lockedListRowsAreDisabledAndKeepTheirSelection() 
         QVERIFY(table);
         QCOMPARE(iface->childCount(), list->count());
 
-        frame().lock(described.name);
+        frame().lock(windowId(described.name));
         for (int row = 0; row < iface->childCount(); ++row)
             QVERIFY2(iface->child(row)->state().disabled, qPrintable(described.list));
         QVERIFY(!table->selectRow(0));
         iface->child(2)->actionInterface()->doAction(QAccessibleActionInterface::toggleAction());
         QCOMPARE(list->selectedIndex(), 1);
 
-        frame().unlock(described.name);
+        frame().unlock(windowId(described.name));
         for (int row = 0; row < iface->childCount(); ++row)
             QVERIFY(!iface->child(row)->state().disabled);
         QVERIFY(table->selectRow(2));
         QCOMPARE(list->selectedIndex(), 2);
         QCOMPARE(table->selectedRows(), QList<int>{2});
         QVERIFY(iface->child(2)->state().selected);
-        frame().unload(described.name);
+        frame().unload(windowId(described.name));
         settle();
     }
 }
