@@ -267,7 +267,7 @@ int handlersApp(int argc, char** argv) {
             ->findChild<QAbstractButton*>(QLatin1String(button))
             ->click();
     };
-    frame.show(QStringLiteral("frmgtapick"));
+    frame.show(WindowId::frmgtapick);
     settle();
 
     Timings navigate, dialog, generate;
@@ -279,7 +279,7 @@ int handlersApp(int argc, char** argv) {
         dialog.time([&] { press("frmgtapick", "cmdexit"); });
         dialog.time([&] { press("frmgtagpexit", "cmdno"); });
     }
-    frame.navigate(QStringLiteral("frmgtapick"), QStringLiteral("frmgtavcweapon"));
+    frame.navigate(WindowId::frmgtapick, WindowId::frmgtavcweapon);
     settle();
     for (int i = 0; i < runs; ++i) {
         Window* creator = frame.loaded(QStringLiteral("frmgtavcweapon"));
@@ -294,7 +294,7 @@ int handlersApp(int argc, char** argv) {
     report("dialog", dialog);
     report("generate", generate);
 
-    frame.navigate(QStringLiteral("frmgtavcweapon"), QStringLiteral("frmgtapick"));
+    frame.navigate(WindowId::frmgtavcweapon, WindowId::frmgtapick);
     settle();
     const Memory before;
     for (int i = 0; i < runs; ++i) {

@@ -138,7 +138,7 @@ void DesktopPlatformTest::pressHandsOverOnce() {
     DesktopPlatform platform;
     Frame frame(platform);
     addAllWindows(frame);
-    frame.show("frmgtapick");
+    frame.show(WindowId::frmgtapick);
     frame.loaded("frmgtapick")->findChild<QAction*>(entry)->trigger();
     if (!button.isEmpty())
         frame.loaded("frmsendemail")->findChild<QAbstractButton*>(button)->click();
@@ -185,7 +185,7 @@ void DesktopPlatformTest::browserPathIsNeverLookedUpInTheCurrentFolder() {
     DesktopPlatform platform;
     Frame frame(platform);
     addAllWindows(frame);
-    frame.show("frmgtapick");
+    frame.show(WindowId::frmgtapick);
     frame.loaded("frmgtapick")->findChild<QAction*>("mnutarvik")->trigger();
     QTRY_COMPARE_WITH_TIMEOUT(recorded(), QByteArray("1:https://tarvik.spawnsmith.app/") + '\0',
                               10000);
@@ -221,7 +221,7 @@ void DesktopPlatformTest::mailTooLongForACommandLine() {
     DesktopPlatform platform;
     Frame frame(platform);
     addAllWindows(frame);
-    frame.show("frmgtapick");
+    frame.show(WindowId::frmgtapick);
     frame.loaded("frmgtapick")->findChild<QAction*>("mnuemail")->trigger();
     Window* composer = frame.loaded("frmsendemail");
     const QString many(22000, QChar(0xE9));
@@ -262,7 +262,7 @@ void DesktopPlatformTest::startsWithoutAnXServer() {
     DesktopPlatform platform;
     Frame frame(platform);
     addAllWindows(frame);
-    frame.show("frmgtaccload");
+    frame.show(WindowId::frmgtaccload);
     QVERIFY(frame.loaded("frmgtaccload")->isVisible());
 }
 

@@ -17,11 +17,12 @@ private slots:
 };
 
 void FontsTest::everyCaptionFitsInOneFontPerWindow() {
-    for (const QString& name : frame().registeredWindows()) {
+    for (const WindowId id : frame().registeredWindows()) {
+        const QString name = objectNameOf(id);
         Window* window = open(name);
         const QStringList cut = cutTexts(window);
         QVERIFY2(cut.isEmpty(), qPrintable(name + " cuts " + cut.join(", ")));
-        frame().unload(name);
+        frame().unload(id);
         settle();
     }
 }

@@ -381,7 +381,7 @@ private slots:
     // lone LF, lone CR, U+2028 or U+2029), the mail carries it as CR LF.
     void everyBodyLineBreakIsCrLf() {
         open("frmgtapick");
-        frame().openDialog("frmgtapick", "frmsendemail");
+        frame().openDialog(WindowId::frmgtapick, WindowId::frmsendemail);
         auto* body = control<TextArea>("frmsendemail", "txtBody");
         body->clear();
         body->setFocus();

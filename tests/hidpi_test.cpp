@@ -28,7 +28,8 @@ void HiDpiTest::screenIsHighDpi() {
 // bar, if any), every control lies inside that area, the window icon has its 160-pixel
 // drawing, every caption shows whole, and the window renders into twice as many device pixels.
 void HiDpiTest::everyWindowRendersAtTwiceItsSize() {
-    for (const QString& name : frame().registeredWindows()) {
+    for (const WindowId id : frame().registeredWindows()) {
+        const QString name = objectNameOf(id);
         Window* window = open(name);
         QVERIFY2(window, qPrintable(name));
         QWidget* client = window->client();
@@ -49,7 +50,7 @@ void HiDpiTest::everyWindowRendersAtTwiceItsSize() {
         const QPixmap rendered = window->grab();
         QCOMPARE(rendered.devicePixelRatio(), 2.0);
         QCOMPARE(rendered.size(), window->size() * 2);
-        frame().unload(name);
+        frame().unload(id);
         settle();
     }
 }

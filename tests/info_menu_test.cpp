@@ -14,7 +14,7 @@ class InfoMenuTest : public GuiTestBase {
     // Enabled flags of the game-pick screen's lock-out set.
     QList<bool> pickEnabled() {
         QList<bool> flags;
-        for (const QString& name : lockOutSet("frmgtapick"))
+        for (const QString& name : lockOutSet(WindowId::frmgtapick))
             flags << control<QWidget>("frmgtapick", name)->isEnabled();
         return flags;
     }
@@ -74,7 +74,7 @@ void InfoMenuTest::entriesOpenTheirWindowOverLockedScreen() {
     pressOnPick(shortcut);
     QCOMPARE(frame().loadedWindows(), overPick(window));
     QCOMPARE(pickEnabled(), locked);
-    frame().closeDialog(window, "frmgtapick");
+    frame().closeDialog(windowId(window), WindowId::frmgtapick);
     settle();
 
     pressOnPick(QKeySequence(accessKeys[0]));
@@ -156,7 +156,7 @@ void InfoMenuTest::controlsAreNamedAndBoxesNeedNoScrolling() {
             if (auto* box = qobject_cast<TextArea*>(child); box && box->isReadOnly())
                 QVERIFY2(box->verticalScrollBar()->maximum() == 0, where);
         }
-        frame().unload(name);
+        frame().unload(windowId(name));
     }
 }
 

@@ -50,7 +50,7 @@ void MailComposerTest::launchHandsOverUrlOnce() {
     QFETCH(QByteArray, url);
     const QString w = "frmsendemail";
     open("frmgtapick");
-    frame().openDialog("frmgtapick", w);
+    frame().openDialog(WindowId::frmgtapick, WindowId::frmsendemail);
     QVERIFY(QTest::qWaitForWindowActive(frame().loaded(w)));
     type(w, "txtCc", cc);
     type(w, "txtBcc", bcc);

@@ -1,8 +1,15 @@
 #include "support/goldendata.h"
 #include "support/guitestbase.h"
 
+#include "app/lockout/exitdialogs.h"
 #include "app/lockout/lockoutsets.h"
+#include "app/pickscreens.h"
+#include "info/composer.h"
+#include "info/gamepickmenu.h"
+#include "info/textwindows.h"
+#include "wizard/wizard.h"
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
 #include <QGroupBox>
@@ -51,6 +58,14 @@ QString focusName() {
     return QApplication::focusWidget() ? QApplication::focusWidget()->objectName() : QString();
 }
 
+// A frame with the pick screens, exit dialogs and text windows, but neither the creator and
+// result screens nor the composer.
+void registerAllButGameScreensAndComposer(Frame& frame) {
+    addPickScreens(frame, gamePickMenus());
+    addExitDialogs(frame);
+    addTextWindows(frame);
+}
+
 } // namespace
 
 // The window catalogue, every button and menu entry, every confirm-exit dialog, and the
@@ -83,7 +98,7 @@ class WindowsTest : public GuiTestBase {
     // Whether every control of the window's lock-out set is disabled (`expected` true) or every
     // one enabled; the first control that is not is named in the log.
     bool locked(const QString& window, bool expected) {
-        for (const QString& name : lockOutSet(window)) {
+        for (const QString& name : lockOutSet(windowId(window))) {
             auto* control = frame().loaded(window)->findChild<QObject*>(name);
             if (!control || control->property("enabled").toBool() == expected) {
                 qWarning("%s.%s", qPrintable(window), qPrintable(name));
@@ -105,12 +120,15 @@ private slots:
         for (const golden::Row& window : golden::table("windows.tsv"))
             expected << window["window"];
         QCOMPARE(expected.size(), 54);
-        QCOMPARE(sorted(frame().registeredWindows()), sorted(expected));
+        QStringList registered;
+        for (const WindowId id : frame().registeredWindows())
+            registered << objectNameOf(id);
+        QCOMPARE(sorted(registered), sorted(expected));
         for (const QString& name : expected) {
             Window* window = frame().window(name);
             QCOMPARE(window->objectName(), name);
             QCOMPARE(frame().window(name), window); // one instance
-            frame().unload(name);
+            frame().unload(windowId(name));
         }
     }
 
@@ -331,9 +349,10 @@ private slots:
     void lockOutSetsCoverTheirWindows() {
         const QStringList alwaysUsable{"txtangle", "lblangle"};
         QCOMPARE(windowsWithLockOutSets().size(), 23);
-        for (const QString& name : windowsWithLockOutSets()) {
-            Window* window = frame().window(name);
-            const QStringList set = lockOutSet(name);
+        for (const WindowId id : windowsWithLockOutSets()) {
+            const QString name = objectNameOf(id);
+            Window* window = frame().window(id);
+            const QStringList set = lockOutSet(id);
             QCOMPARE(QSet<QString>(set.begin(), set.end()).size(), set.size());
             for (QWidget* child : window->client()->findChildren<QWidget*>()) {
                 const QString control = child->objectName();
@@ -343,7 +362,7 @@ private slots:
                 QVERIFY2(set.contains(control),
                          qPrintable(name + "." + control + " not in its set"));
             }
-            frame().unload(name);
+            frame().unload(windowId(name));
         }
     }
 
@@ -351,14 +370,14 @@ private slots:
     void lockingLeavesTheAngleUsable() {
         for (const char* name : {"frmgta3vehicle", "frmgtavcvehicle", "frmgtasavehicle"}) {
             Window* window = open(name);
-            frame().lock(name);
+            frame().lock(windowId(name));
             QVERIFY(window->findChild<QWidget*>("txtangle")->isEnabled());
             QVERIFY(window->findChild<QWidget*>("lblangle")->isEnabled());
             QVERIFY(!window->findChild<QWidget*>("cmdgencode")->isEnabled());
-            frame().unlock(name);
+            frame().unlock(windowId(name));
             for (QWidget* child : window->client()->findChildren<QWidget*>())
                 QVERIFY(child->isEnabled());
-            frame().unload(name);
+            frame().unload(windowId(name));
         }
     }
 
@@ -422,6 +441,50 @@ private slots:
         QTRY_COMPARE(platform().endProgramCalls +
                          (frame().loaded("frmgta3weaponfinishedexit") ? 0 : 10),
                      ends ? 1 : 10);
+    }
+    // The start-up check names every window without a builder, and a second registration.
+    void registrationCheckNamesTheWindows() {
+        QCOMPARE(frame().registrationProblems(), QStringList());
+        Frame partial(platform());
+        registerAllButGameScreensAndComposer(partial);
+        const QStringList problems = partial.registrationProblems();
+        QCOMPARE(problems.size(), 19);
+        QVERIFY(problems.contains("frmgta3weapon has no builder"));
+        QVERIFY(problems.contains("frmgtasavehiclefinished has no builder"));
+        QCOMPARE(problems.last(), QString("frmsendemail has no builder"));
+
+        Frame twice(platform());
+        addAllWindows(twice);
+        addComposer(twice);
+        QCOMPARE(twice.registrationProblems(), QStringList{"frmsendemail is registered 2 times"});
+    }
+
+    // A press whose target the frame cannot build leaves its screen loaded, shown and unlocked.
+    void pressWithoutItsTarget_data() {
+        QTest::addColumn<QString>("screen");
+        QTest::addColumn<QString>("control");
+        QTest::newRow("navigate") << "frmgta3codepick"
+                                  << "cmdgta3weapon";
+        QTest::newRow("open dialog") << "frmgtapick"
+                                     << "mnuemail";
+    }
+    void pressWithoutItsTarget() {
+        QFETCH(QString, screen);
+        QFETCH(QString, control);
+        frame().unloadAll();
+        Frame partial(platform());
+        registerAllButGameScreensAndComposer(partial);
+        partial.show(windowId(screen));
+        Window* shown = partial.loaded(screen);
+        if (auto* button = shown->findChild<QAbstractButton*>(control))
+            button->click();
+        else
+            shown->findChild<QAction*>(control)->trigger();
+        settle();
+        QCOMPARE(partial.loadedWindows(), QStringList{screen});
+        QVERIFY(shown->isVisible());
+        for (const QString& name : lockOutSet(windowId(screen)))
+            QVERIFY2(shown->findChild<QWidget*>(name)->isEnabled(), qPrintable(name));
     }
 };
 

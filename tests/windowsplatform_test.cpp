@@ -87,7 +87,7 @@ void WindowsPlatformTest::launchHandsTheUrlToTheShellOnce() {
     WindowsPlatform platform(std::move(shell));
     Frame frame(platform);
     addAllWindows(frame);
-    frame.show("frmgtapick");
+    frame.show(WindowId::frmgtapick);
     frame.loaded("frmgtapick")->findChild<QAction*>("mnuemail")->trigger();
     Window* composer = frame.loaded("frmsendemail");
     composer->findChild<QLineEdit*>("txtCc")->setText(cc);
@@ -128,7 +128,7 @@ void WindowsPlatformTest::addressOpensWhereThereIsNoBrowser() {
         QSKIP("this system has a browser at the built-in path");
     Frame frame(platform);
     addAllWindows(frame);
-    frame.show("frmgtapick");
+    frame.show(WindowId::frmgtapick);
     frame.loaded("frmgtapick")->findChild<QAction*>("mnugtau")->trigger();
     QCOMPARE(recorded.opened.size(), 1);
     QCOMPARE(recorded.opened.first().file, QByteArray("https://www.gtauniverse.com/"));

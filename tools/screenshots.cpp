@@ -183,7 +183,8 @@ public:
     }
 
     void show(const QString& window) {
-        m_frame.show(window);
+        if (const std::optional<WindowId> id = windowIdFromName(window))
+            m_frame.show(*id);
         settle();
     }
     void click(const QString& window, const char* button) {
@@ -236,7 +237,8 @@ public:
                 return;
             }
         }
-        m_frame.unload(dialog);
+        if (const std::optional<WindowId> id = windowIdFromName(dialog))
+            m_frame.unload(*id);
         settle();
     }
     // Saves the picture of the screen area that holds every visible window, frames included,
@@ -379,7 +381,7 @@ private:
 void tour(Frame& frame, Photographer& camera) {
     camera.show("frmgtaccload");
     camera.shoot("01-splash");
-    frame.unload("frmgtaccload");
+    frame.unload(WindowId::frmgtaccload);
 
     camera.show("frmgtapick");
     camera.shoot("02-game-pick");
@@ -431,7 +433,8 @@ void tour(Frame& frame, Photographer& camera) {
 
 // Every window on its own, freshly loaded; creators get a row and all their boxes filled.
 void everyWindow(Frame& frame, Photographer& camera) {
-    for (const QString& name : frame.registeredWindows()) {
+    for (const WindowId id : frame.registeredWindows()) {
+        const QString name = objectNameOf(id);
         camera.show(name);
         if (frame.window(name)->findChild<ListBox*>()) {
             camera.select(name, 0);
@@ -439,7 +442,7 @@ void everyWindow(Frame& frame, Photographer& camera) {
             camera.settle();
         }
         camera.shoot(name);
-        frame.unload(name);
+        frame.unload(id);
     }
 }
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QString>
+#include "app/windowid.h"
 
 #include <functional>
 
@@ -13,18 +13,20 @@ class Frame;
 struct Action {
     enum class Op { Navigate, OpenDialog, CloseDialog, EndProgram, Run, None };
     Op op = Op::None;
-    QString target; // Navigate/OpenDialog: the window to show; CloseDialog: the window to unlock
+    // Navigate/OpenDialog: the window to show; CloseDialog: the window to unlock; unused by the
+    // other operations.
+    WindowId target = {};
     std::function<void(Frame&)> run = {};
 };
 
-inline Action navigateTo(const char* screen) {
-    return {Action::Op::Navigate, QLatin1String(screen)};
+inline Action navigateTo(WindowId screen) {
+    return {Action::Op::Navigate, screen};
 }
-inline Action openDialog(const char* dialog) {
-    return {Action::Op::OpenDialog, QLatin1String(dialog)};
+inline Action openDialog(WindowId dialog) {
+    return {Action::Op::OpenDialog, dialog};
 }
-inline Action closeDialogTo(const char* owner) {
-    return {Action::Op::CloseDialog, QLatin1String(owner)};
+inline Action closeDialogTo(WindowId owner) {
+    return {Action::Op::CloseDialog, owner};
 }
 inline Action endProgram() {
     return {Action::Op::EndProgram, {}};
@@ -36,11 +38,18 @@ inline Action runRoutine(std::function<void(Frame&)> routine) {
     return {Action::Op::Run, {}, std::move(routine)};
 }
 
-// A command button of a window: its object name, caption and action.
+// What a button is to its window beyond its action.
+enum class ButtonRole {
+    Plain,
+    CloseBox, // the title bar's close box presses this button (while it is enabled)
+};
+
+// A command button of a window: its object name, caption, action and role.
 struct Button {
     const char* name;
     const char* caption;
     Action action;
+    ButtonRole role = ButtonRole::Plain;
 };
 
 } // namespace spawnsmith

@@ -22,11 +22,12 @@ CommandButton* addButton(Frame& frame, Window* window, const Button& button, con
     auto* created = new CommandButton(QLatin1String(button.name), QString::fromUtf8(button.caption),
                                       clientOf(parent ? parent : window));
     created->setGeometry(where);
-    const QString windowName = window->objectName();
     QObject::connect(created, &QPushButton::clicked, &frame,
-                     [&frame, windowName, created, action = button.action] {
-                         frame.perform(windowName, action, created);
+                     [&frame, id = window->id(), created, action = button.action] {
+                         frame.perform(id, action, created);
                      });
+    if (button.role == ButtonRole::CloseBox)
+        window->setCloseBoxButton(created);
     return created;
 }
 

@@ -20,7 +20,8 @@ class Window;
 // The small set of controls every window is made of. Each gets its object name, its caption
 // and its accessible name and is placed in pixels on `parent`: the window's client area when a
 // Window is given, otherwise the widget itself (a group frame, say). Buttons are wired to the
-// frame operation their action names, on behalf of `window`.
+// frame operation their action names, on behalf of `window`; the button whose role is CloseBox
+// is the one the window's close box presses.
 CommandButton* addButton(Frame& frame, Window* window, const Button& button, const QRect& where,
                          QWidget* parent = nullptr);
 QLabel* addLabel(QWidget* parent, const char* name, const QString& text, const QRect& where);

@@ -46,49 +46,88 @@ Frame::~Frame() {
     unloadAll();
 }
 
-void Frame::registerWindow(const QString& name, WindowBuilder builder) {
-    Q_ASSERT(!m_builders.contains(name));
-    m_builders.emplace(name, std::move(builder));
+namespace {
+
+std::size_t indexOf(WindowId id) {
+    return static_cast<std::size_t>(id);
 }
 
-QStringList Frame::registeredWindows() const {
-    QStringList names;
-    for (const auto& entry : m_builders)
-        names.append(entry.first);
-    return names;
+} // namespace
+
+void Frame::registerWindow(WindowId id, WindowBuilder builder) {
+    // A second registration is kept out but counted, so that the check names the window.
+    if (m_registrations[indexOf(id)]++ == 0)
+        m_builders[indexOf(id)] = std::move(builder);
 }
 
-Window* Frame::loaded(const QString& name) const {
-    return m_loaded.value(name);
+std::vector<WindowId> Frame::registeredWindows() const {
+    std::vector<WindowId> ids;
+    for (const WindowId id : allWindowIds)
+        if (m_registrations[indexOf(id)] > 0)
+            ids.push_back(id);
+    return ids;
+}
+
+QStringList Frame::registrationProblems() const {
+    QStringList problems;
+    for (const WindowId id : allWindowIds) {
+        const int count = m_registrations[indexOf(id)];
+        if (count == 0)
+            problems.append(QStringLiteral("%1 has no builder").arg(objectNameOf(id)));
+        else if (count > 1)
+            problems.append(
+                QStringLiteral("%1 is registered %2 times").arg(objectNameOf(id)).arg(count));
+    }
+    return problems;
+}
+
+void Frame::checkRegistration() const {
+    const QStringList problems = registrationProblems();
+    if (!problems.isEmpty())
+        qFatal("spawnsmith: the windows are incomplete: %s",
+               qPrintable(problems.join(QLatin1String("; "))));
+}
+
+Window* Frame::loaded(WindowId id) const {
+    return m_loaded.value(id);
+}
+
+Window* Frame::window(QAnyStringView name) {
+    const std::optional<WindowId> id = windowIdFromName(name);
+    return id ? window(*id) : nullptr;
+}
+
+Window* Frame::loaded(QAnyStringView name) const {
+    const std::optional<WindowId> id = windowIdFromName(name);
+    return id ? loaded(*id) : nullptr;
 }
 
 QStringList Frame::loadedWindows() const {
     QStringList names;
     for (auto it = m_loaded.cbegin(); it != m_loaded.cend(); ++it)
         if (it.value())
-            names.append(it.key());
+            names.append(objectNameOf(it.key()));
     names.sort();
     return names;
 }
 
-Window* Frame::window(const QString& name) {
-    if (Window* existing = loaded(name))
+Window* Frame::window(WindowId id) {
+    if (Window* existing = loaded(id))
         return existing;
-    const auto builder = m_builders.find(name);
-    Q_ASSERT_X(builder != m_builders.end(), "Frame::window", qPrintable(name));
-    if (builder == m_builders.end())
+    const WindowBuilder& builder = m_builders[indexOf(id)];
+    if (!builder)
         return nullptr;
-    Window* created = builder->second(*this);
+    Window* created = builder(*this);
     attachLockOutSet(*created);
-    connect(created, &Window::activated, this, [this, name] { bringDialogsToFront(name); });
-    m_loaded.insert(name, created);
-    emit windowLoaded(name);
+    connect(created, &Window::activated, this, [this, id] { bringDialogsToFront(id); });
+    m_loaded.insert(id, created);
+    emit windowLoaded(objectNameOf(id));
     return created;
 }
 
-void Frame::show(const QString& name) {
-    const bool fresh = loaded(name) == nullptr;
-    Window* target = window(name);
+void Frame::show(WindowId id) {
+    const bool fresh = loaded(id) == nullptr;
+    Window* target = window(id);
     if (!target)
         return;
     if (fresh) {
@@ -152,25 +191,29 @@ void Frame::placeAgainOnceFramed(Window* window, const QMargins& assumed) {
         Qt::SingleShotConnection);
 }
 
-void Frame::unload(const QString& name) {
-    QPointer<Window> target = m_loaded.take(name);
+void Frame::unload(WindowId id) {
+    QPointer<Window> target = m_loaded.take(id);
     if (!target)
         return;
-    m_dialogOver.remove(name);
-    m_focusAfter.remove(name);
+    m_dialogOver.remove(id);
+    m_focusAfter.remove(id);
     // The window may be unloading itself from one of its own button handlers, so it is hidden
     // now and destroyed once control is back in the event loop.
     target->hide();
     target->deleteLater();
-    emit windowUnloaded(name);
+    emit windowUnloaded(objectNameOf(id));
 }
 
-void Frame::navigate(const QString& from, const QString& to) {
+void Frame::navigate(WindowId from, WindowId to) {
     show(to);
-    unload(from);
+    if (loaded(to))
+        unload(from);
 }
 
-void Frame::openDialog(const QString& over, const QString& dialog, QWidget* opener) {
+void Frame::openDialog(WindowId over, WindowId dialog, QWidget* opener) {
+    // Checked without loading the dialog: show() lays out and places a window it loads itself.
+    if (!loaded(dialog) && !m_builders[indexOf(dialog)])
+        return;
     Window* screen = loaded(over);
     lock(over);
     if (screen) {
@@ -180,7 +223,7 @@ void Frame::openDialog(const QString& over, const QString& dialog, QWidget* open
     show(dialog);
 }
 
-void Frame::closeDialog(const QString& dialog, const QString& owner) {
+void Frame::closeDialog(WindowId dialog, WindowId owner) {
     const QPointer<QWidget> focus = m_focusAfter.take(dialog);
     if (m_dialogOver.value(owner) == dialog)
         m_dialogOver.remove(owner);
@@ -197,10 +240,10 @@ void Frame::closeDialog(const QString& dialog, const QString& owner) {
 // Brings the dialogs over a locked window back to the front, restoring any that was minimized,
 // and gives the focus to the topmost: a user who clicks the locked window finds the dialog
 // that holds it, instead of a screen that reacts to nothing.
-void Frame::bringDialogsToFront(const QString& window) {
+void Frame::bringDialogsToFront(WindowId window) {
     Window* top = nullptr;
-    for (QString over = window; m_dialogOver.contains(over);) {
-        const QString dialog = m_dialogOver.value(over);
+    for (WindowId over = window; m_dialogOver.contains(over);) {
+        const WindowId dialog = m_dialogOver.value(over);
         Window* shown = loaded(dialog);
         if (!shown)
             break;
@@ -218,17 +261,17 @@ void Frame::endProgram() {
     m_platform.endProgram();
 }
 
-void Frame::lock(const QString& name) {
-    if (Window* target = loaded(name))
+void Frame::lock(WindowId id) {
+    if (Window* target = loaded(id))
         target->setLocked(true);
 }
 
-void Frame::unlock(const QString& name) {
-    if (Window* target = loaded(name))
+void Frame::unlock(WindowId id) {
+    if (Window* target = loaded(id))
         target->setLocked(false);
 }
 
-void Frame::perform(const QString& window, const Action& action, QWidget* origin) {
+void Frame::perform(WindowId window, const Action& action, QWidget* origin) {
     switch (action.op) {
     case Action::Op::Navigate:
         navigate(window, action.target);
@@ -261,9 +304,9 @@ const QIcon& Frame::picture(const QString& path) {
 void Frame::unloadAll() {
     m_dialogOver.clear();
     m_focusAfter.clear();
-    const QStringList names = m_loaded.keys();
-    for (const QString& name : names) {
-        QPointer<Window> target = m_loaded.take(name);
+    const QList<WindowId> ids = m_loaded.keys();
+    for (const WindowId id : ids) {
+        QPointer<Window> target = m_loaded.take(id);
         delete target.data();
     }
 }

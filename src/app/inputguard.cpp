@@ -42,7 +42,7 @@ bool InputGuard::eventFilter(QObject* watched, QEvent* event) {
         return false; // a menu's popup, say: not a window of the wizard
     // An unloaded window is hidden and deleted once control is back in the event loop; until
     // then it must not act on what is still queued for it.
-    if (m_frame.loaded(window->objectName()) != window)
+    if (m_frame.loaded(window->id()) != window)
         return true;
     return isMouseInput(type) ? dropMouse(window, event)
                               : dropKey(window, static_cast<QWidget*>(watched), event);

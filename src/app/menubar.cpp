@@ -18,7 +18,7 @@ QMenuBar* buildMenuBar(Frame& frame, Window* window, MenuBarContents menus) {
     auto* bar = new QMenuBar(window);
     bar->setObjectName(QStringLiteral("menubar"));
     bar->setAccessibleName(QStringLiteral("Menu bar"));
-    const QString windowName = window->objectName();
+    const WindowId windowId = window->id();
     for (const MenuTitle& title : menus) {
         QMenu* menu = bar->addMenu(QString::fromUtf8(title.caption));
         menu->setObjectName(QLatin1String(title.name));
@@ -32,7 +32,7 @@ QMenuBar* buildMenuBar(Frame& frame, Window* window, MenuBarContents menus) {
                 action->setShortcut(QKeySequence(QLatin1String(entry.shortcut)));
             QObject::connect(
                 action, &QAction::triggered, &frame,
-                [&frame, windowName, todo = entry.action] { frame.perform(windowName, todo); });
+                [&frame, windowId, todo = entry.action] { frame.perform(windowId, todo); });
         }
     }
     return bar;

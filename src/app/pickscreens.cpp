@@ -15,7 +15,7 @@ namespace spawnsmith {
 namespace {
 
 Window* buildSplash(Frame& /*frame*/) {
-    auto* window = new Window(QStringLiteral("frmgtaccload"), QString(), 4995, 3405);
+    auto* window = new Window(WindowId::frmgtaccload, QString(), 4995, 3405);
     // A splash screen to the window system (no task-bar entry), with no frame.
     window->setWindowFlags(Qt::SplashScreen | Qt::FramelessWindowHint);
     auto* logo = new QLabel(window->client());
@@ -37,19 +37,31 @@ struct GameButton {
     const char* name;
     const char* game;
     const char* logo;
-    const char* codePick;
+    WindowId codePick;
     int leftTwips;
 };
 
 constexpr GameButton gameButtons[] = {
-    {"cmdgta3", "GTA3", ":/images/gta3.png", "frmgta3codepick", 120},
-    {"cmdgtavc", "GTA Vice City", ":/images/gtavc.png", "frmgtavccodepick", 3480},
-    {"cmdgtasa", "GTA San Andreas", ":/images/gtasa.png", "frmgtasacodepick", 6840},
+    {.name = "cmdgta3",
+     .game = "GTA3",
+     .logo = ":/images/gta3.png",
+     .codePick = WindowId::frmgta3codepick,
+     .leftTwips = 120},
+    {.name = "cmdgtavc",
+     .game = "GTA Vice City",
+     .logo = ":/images/gtavc.png",
+     .codePick = WindowId::frmgtavccodepick,
+     .leftTwips = 3480},
+    {.name = "cmdgtasa",
+     .game = "GTA San Andreas",
+     .logo = ":/images/gtasa.png",
+     .codePick = WindowId::frmgtasacodepick,
+     .leftTwips = 6840},
 };
 
 Window* buildGamePick(Frame& frame, MenuBarContents menus) {
-    auto* window = new Window(QStringLiteral("frmgtapick"), QStringLiteral("Spawnsmith | GTA Pick"),
-                              10095, 4095);
+    auto* window =
+        new Window(WindowId::frmgtapick, QStringLiteral("Spawnsmith | GTA Pick"), 10095, 4095);
     window->setMenuBar(buildMenuBar(frame, window, menus));
     std::vector<QWidget*> tabOrder;
     for (const GameButton& game : gameButtons) {
@@ -61,67 +73,65 @@ Window* buildGamePick(Frame& frame, MenuBarContents menus) {
         button->setToolTip(QLatin1String(game.game));
         tabOrder.push_back(button);
     }
-    auto* exit = addButton(frame, window, {"cmdexit", "Exit", openDialog("frmgtagpexit")},
-                           twips(120, 3480, 9855, 495));
-    tabOrder.push_back(exit);
+    tabOrder.push_back(
+        addButton(frame, window,
+                  {"cmdexit", "Exit", openDialog(WindowId::frmgtagpexit), ButtonRole::CloseBox},
+                  twips(120, 3480, 9855, 495)));
     setTabOrder(window, tabOrder);
-    window->setCloseBoxButton(exit);
     return window;
 }
 
 // A code-pick screen: five buttons in one column, top to bottom (also the tab order).
 struct CodePickScreen {
-    const char* name;
+    WindowId id;
     const char* caption;
     Button buttons[5];
 };
 
+// "Create Vehicle Spawn Point" opens the game's not-available window: the vehicle creator screens
+// are built and registered (their result screens lead back to them) but no button leads there.
 const CodePickScreen codePicks[] = {
-    {"frmgta3codepick",
+    {WindowId::frmgta3codepick,
      "Spawnsmith | GTA3 Code Pick",
-     {{"cmdgta3weapon", "Create Weapon Spawn Point", navigateTo("frmgta3weapon")},
-      {"cmdgta3item", "Create Item Spawn Point", navigateTo("frmgta3item")},
-      {"cmdgta3vehicle", "Create Vehicle Spawn Point", openDialog("frm3notavailable")},
-      {"cmdgta3cpback", "Back To GTA Pick", navigateTo("frmgtapick")},
-      {"cmdgta3cpexit", "Exit", openDialog("frmgta3cpexit")}}},
-    {"frmgtavccodepick",
+     {{"cmdgta3weapon", "Create Weapon Spawn Point", navigateTo(WindowId::frmgta3weapon)},
+      {"cmdgta3item", "Create Item Spawn Point", navigateTo(WindowId::frmgta3item)},
+      {"cmdgta3vehicle", "Create Vehicle Spawn Point", openDialog(WindowId::frm3notavailable)},
+      {"cmdgta3cpback", "Back To GTA Pick", navigateTo(WindowId::frmgtapick)},
+      {"cmdgta3cpexit", "Exit", openDialog(WindowId::frmgta3cpexit), ButtonRole::CloseBox}}},
+    {WindowId::frmgtavccodepick,
      "Spawnsmith | GTA VC Code Pick",
-     {{"cmdgtavcweapon", "Create Weapon Spawn Point", navigateTo("frmgtavcweapon")},
-      {"cmdgtavcitem", "Create Item Spawn Point", navigateTo("frmgtavcitem")},
-      {"cmdgtavcvehicle", "Create Vehicle Spawn Point", openDialog("frmvcnotavailable")},
-      {"cmdgtavcback", "Back To GTA Pick", navigateTo("frmgtapick")},
-      {"cmdexit", "Exit", openDialog("frmgtavccpexit")}}},
-    {"frmgtasacodepick",
+     {{"cmdgtavcweapon", "Create Weapon Spawn Point", navigateTo(WindowId::frmgtavcweapon)},
+      {"cmdgtavcitem", "Create Item Spawn Point", navigateTo(WindowId::frmgtavcitem)},
+      {"cmdgtavcvehicle", "Create Vehicle Spawn Point", openDialog(WindowId::frmvcnotavailable)},
+      {"cmdgtavcback", "Back To GTA Pick", navigateTo(WindowId::frmgtapick)},
+      {"cmdexit", "Exit", openDialog(WindowId::frmgtavccpexit), ButtonRole::CloseBox}}},
+    {WindowId::frmgtasacodepick,
      "Spawnsmith | GTA SA Code Pick",
-     {{"cmdgtasaweapon", "Create Weapon Spawn Point", navigateTo("frmgtasaweapon")},
-      {"cmdgtasaitem", "Create Item Spawn Point", navigateTo("frmgtasaitem")},
-      {"cmdgtasavehicle", "Create Vehicle Spawn Point", openDialog("frmsanotavailable")},
-      {"cmdbacktogtapick", "Back To GTA Pick", navigateTo("frmgtapick")},
-      {"cmdexit", "Exit", openDialog("frmgtasacpexit")}}},
+     {{"cmdgtasaweapon", "Create Weapon Spawn Point", navigateTo(WindowId::frmgtasaweapon)},
+      {"cmdgtasaitem", "Create Item Spawn Point", navigateTo(WindowId::frmgtasaitem)},
+      {"cmdgtasavehicle", "Create Vehicle Spawn Point", openDialog(WindowId::frmsanotavailable)},
+      {"cmdbacktogtapick", "Back To GTA Pick", navigateTo(WindowId::frmgtapick)},
+      {"cmdexit", "Exit", openDialog(WindowId::frmgtasacpexit), ButtonRole::CloseBox}}},
 };
 
 Window* buildCodePick(Frame& frame, const CodePickScreen& screen) {
-    auto* window =
-        new Window(QLatin1String(screen.name), QLatin1String(screen.caption), 4260, 3630);
+    auto* window = new Window(screen.id, QLatin1String(screen.caption), 4260, 3630);
     const int left = (4260 - 2775) / 2;
     std::vector<QWidget*> tabOrder;
-    CommandButton* last = nullptr;
     int top = 120;
     for (const Button& entry : screen.buttons) {
-        last = addButton(frame, window, entry, twips(left, top, 2775, 495));
-        tabOrder.push_back(last);
+        tabOrder.push_back(addButton(frame, window, entry, twips(left, top, 2775, 495)));
         top += 720;
     }
     setTabOrder(window, tabOrder);
-    window->setCloseBoxButton(last); // "Exit"
     return window;
 }
 
 } // namespace
 
 void addPickScreens(Frame& frame, MenuBarContents gamePickMenus) {
-    frame.registerWindow(QStringLiteral("frmgtaccload"), buildSplash);
-    frame.registerWindow(QStringLiteral("frmgtapick"),
+    frame.registerWindow(WindowId::frmgtaccload, buildSplash);
+    frame.registerWindow(WindowId::frmgtapick,
                          [gamePickMenus](Frame& f) { return buildGamePick(f, gamePickMenus); });
     registerEach(frame, codePicks, buildCodePick);
 }

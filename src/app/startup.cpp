@@ -67,10 +67,10 @@ void setProgramIcon(Frame& frame) {
 
 void startUp(Frame& frame) {
     Platform& platform = frame.platform();
-    frame.show(QStringLiteral("frmgtaccload"));
+    frame.show(WindowId::frmgtaccload);
     const double start = platform.now();
     // The splash is painted from the event loop, so watching from here on misses nothing.
-    AfterFirstPaint afterFirstPaint(frame, frame.loaded(QStringLiteral("frmgtaccload")));
+    AfterFirstPaint afterFirstPaint(frame, frame.loaded(WindowId::frmgtaccload));
 
     // Each pass services whatever events arrive and sleeps otherwise; a precise timer wakes the
     // loop when the remaining time should be up, and the clock decides whether it is.
@@ -89,8 +89,8 @@ void startUp(Frame& frame) {
     }
 
     afterFirstPaint.run();
-    frame.show(QStringLiteral("frmgtapick"));
-    frame.unload(QStringLiteral("frmgtaccload"));
+    frame.show(WindowId::frmgtapick);
+    frame.unload(WindowId::frmgtaccload);
 }
 
 } // namespace spawnsmith

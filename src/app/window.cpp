@@ -13,11 +13,12 @@
 
 namespace spawnsmith {
 
-Window::Window(const QString& name, const QString& title, int widthTwips, int heightTwips)
+Window::Window(WindowId id, const QString& title, int widthTwips, int heightTwips)
     : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                            Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
                            Qt::MSWindowsFixedSizeDialogHint),
-      m_client(new QWidget(this)) {
+      m_id(id), m_client(new QWidget(this)) {
+    const QString name = objectNameOf(id);
     setObjectName(name);
     setWindowTitle(title);
     setAttribute(Qt::WA_DeleteOnClose, false);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/windowid.h"
+
 #include <QAbstractButton>
 #include <QList>
 #include <QPointer>
@@ -16,8 +18,11 @@ namespace spawnsmith {
 class Window : public QWidget {
     Q_OBJECT
 public:
-    // A framed window. `title` is the full caption; the client area's size is given in twips.
-    Window(const QString& name, const QString& title, int widthTwips, int heightTwips);
+    // A framed window, named after its id. `title` is the full caption; the client area's size
+    // is given in twips.
+    Window(WindowId id, const QString& title, int widthTwips, int heightTwips);
+
+    WindowId id() const { return m_id; }
 
     QWidget* client() const { return m_client; }
 
@@ -59,6 +64,7 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
+    WindowId m_id;
     QWidget* m_client;
     quint64 m_openedAt = 0;
     bool m_openedByMouse = false;

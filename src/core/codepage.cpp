@@ -7,6 +7,9 @@ namespace {
 
 // Windows-1252 is Latin-1 but for its 0x80-0x9F row, which holds typographic characters; the
 // five bytes of that row without a character (0x81, 0x8D, 0x8F, 0x90, 0x9D) hold none here.
+// The page is written out because Qt's own converters know only the Unicode encodings, Latin-1
+// and the system's locale: outside Windows there is no converter for the ANSI code page that
+// the URLs must be handed over in.
 constexpr char16_t highRow[32] = {0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
                                   0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0,      0x017D, 0,
                                   0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,

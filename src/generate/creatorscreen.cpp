@@ -55,14 +55,14 @@ void checkBoxesCoverCatalogue(const CreatorScreen& screen, const CreatorControls
     for (const CatalogueRow& row : screen.catalogue)
         for (const Field field : fieldsRead(row.shape))
             if (!controls.boxes.contains(field))
-                qFatal("%s: the row \"%s\" reads a field the screen has no box for", screen.name,
-                       row.text);
+                qFatal("%s: the row \"%s\" reads a field the screen has no box for",
+                       objectNameOf(screen.id).data(), row.text);
 }
 
 // The generation protocol: show the result screen, write the selected row's text into its box,
 // unload the creator screen.
 void generate(Frame& frame, const CreatorScreen& screen, const CreatorControls& controls) {
-    frame.show(QLatin1String(screen.result));
+    frame.show(screen.result);
     if (screen.generation == Generation::Assemble && controls.list) {
         if (const CatalogueRow* row = rowAt(screen.catalogue, controls.list->selectedIndex())) {
             const auto read = [&controls](Field field) {
@@ -70,18 +70,19 @@ void generate(Frame& frame, const CreatorScreen& screen, const CreatorControls& 
                 return box ? box->text() : QString();
             };
             const QString text = assembleLine(row->shape, QString::fromUtf8(row->fragment), read);
-            auto* result = qobject_cast<ResultWindow*>(frame.window(QLatin1String(screen.result)));
-            Q_ASSERT_X(result && result->box(), screen.name, "its result screen has no box");
+            auto* result = qobject_cast<ResultWindow*>(frame.window(screen.result));
+            Q_ASSERT_X(result && result->box(), objectNameOf(screen.id).data(),
+                       "its result screen has no box");
             if (result && result->box())
                 result->box()->setText(text);
         }
     }
-    frame.unload(QLatin1String(screen.name));
+    frame.unload(screen.id);
 }
 
 Window* buildCreator(Frame& frame, const CreatorScreen& screen) {
-    auto* window = new Window(QLatin1String(screen.name), QLatin1String(screen.caption),
-                              screen.widthTwips, screen.heightTwips);
+    auto* window =
+        new Window(screen.id, QLatin1String(screen.caption), screen.widthTwips, screen.heightTwips);
     const int width = screen.widthTwips;
     const int navTop = screen.heightTwips - marginTwips - buttonHeight;
     const int generateTop = navTop - gapTwips - generateHeight;
@@ -160,11 +161,8 @@ Window* buildCreator(Frame& frame, const CreatorScreen& screen) {
 
     std::vector<QWidget*> row;
     for (const Button& button : screen.buttons) {
-        CommandButton* created = addButton(frame, window, button, QRect());
-        row.push_back(created);
-        tabOrder.push_back(created);
-        if (qstrcmp(button.name, "cmdexit") == 0)
-            window->setCloseBoxButton(created);
+        row.push_back(addButton(frame, window, button, QRect()));
+        tabOrder.push_back(row.back());
     }
     layOutRow(row, {44, 32, 24}, navTop, buttonHeight, width);
 
@@ -179,35 +177,62 @@ InputField coordinate(const char* box, Field axis) {
     static constexpr const char* names[] = {"lblx", "lbly", "lblz"};
     static constexpr const char* labels[] = {"X", "Y", "Z"};
     const int i = axis == Field::X ? 0 : axis == Field::Y ? 1 : 2;
-    return {names[i], labels[i], box, axis, 7, Placement::Coordinates};
+    return {.labelName = names[i],
+            .label = labels[i],
+            .box = box,
+            .field = axis,
+            .limit = 7,
+            .placement = Placement::Coordinates};
 }
 
 InputField codeName(const char* box) {
-    return {"lblcodename", "Code Name", box, Field::CodeName, 0, Placement::Column};
+    return {.labelName = "lblcodename",
+            .label = "Code Name",
+            .box = box,
+            .field = Field::CodeName,
+            .limit = 0,
+            .placement = Placement::Column};
 }
 
 InputField ammo(const char* box) {
-    return {"lblammo", "Amount Of Ammo", box, Field::Ammo, 0, Placement::Column};
+    return {.labelName = "lblammo",
+            .label = "Amount Of Ammo",
+            .box = box,
+            .field = Field::Ammo,
+            .limit = 0,
+            .placement = Placement::Column};
 }
 
 InputField alarm(const char* labelName, const char* box) {
-    return {labelName, "Percentage Alarm Will Go Off", box, Field::Alarm, 3, Placement::Short};
+    return {.labelName = labelName,
+            .label = "Percentage Alarm Will Go Off",
+            .box = box,
+            .field = Field::Alarm,
+            .limit = 3,
+            .placement = Placement::Short};
 }
 
 InputField doorLock(const char* labelName, const char* box, const char* toolTip) {
-    return {labelName, "Percentage Door Will Be Locked", box, Field::DoorLock, 3, Placement::Short,
-            toolTip};
+    return {.labelName = labelName,
+            .label = "Percentage Door Will Be Locked",
+            .box = box,
+            .field = Field::DoorLock,
+            .limit = 3,
+            .placement = Placement::Short,
+            .toolTip = toolTip};
 }
 
 InputField angle() {
-    return {"lblangle", "Angle Vehicle Will Be Facing From North",
-            "txtangle", Field::Angle,
-            3,          Placement::ShortLast};
+    return {.labelName = "lblangle",
+            .label = "Angle Vehicle Will Be Facing From North",
+            .box = "txtangle",
+            .field = Field::Angle,
+            .limit = 3,
+            .placement = Placement::ShortLast};
 }
 
 void addCreatorScreen(Frame& frame, const CreatorScreen& screen) {
-    frame.registerWindow(QLatin1String(screen.name),
-                         [&screen](Frame& f) { return buildCreator(f, screen); });
+    frame.registerWindow(screen.id, [&screen](Frame& f) { return buildCreator(f, screen); });
 }
 
 } // namespace spawnsmith

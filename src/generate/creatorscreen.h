@@ -37,7 +37,7 @@ enum class Generation {
 // A creator screen: its catalogue list, its input boxes in tab order, its generate button and
 // the back buttons and "Exit" from left to right; and the result screen it fills.
 struct CreatorScreen {
-    const char* name;
+    WindowId id;
     const char* caption; // the whole window caption
     int widthTwips;
     int heightTwips;
@@ -48,7 +48,7 @@ struct CreatorScreen {
     std::vector<InputField> inputs;
     const char* generateButton;
     std::vector<Button> buttons;
-    const char* result;
+    WindowId result;
     Generation generation = Generation::Assemble;
 };
 

@@ -23,12 +23,8 @@ Window* buildResult(Frame& frame, const ResultScreen& screen) {
     window->setBox(box);
 
     std::vector<QWidget*> row;
-    for (const Button& button : screen.buttons) {
-        CommandButton* created = addButton(frame, window, button, QRect());
-        row.push_back(created);
-        if (qstrcmp(button.name, "cmdexit") == 0)
-            window->setCloseBoxButton(created);
-    }
+    for (const Button& button : screen.buttons)
+        row.push_back(addButton(frame, window, button, QRect()));
     layOutRow(row, {38, 26, 22, 14}, buttonsTop, screen.heightTwips - buttonsTop - gapTwips,
               screen.widthTwips);
 
@@ -43,12 +39,10 @@ Window* buildResult(Frame& frame, const ResultScreen& screen) {
 } // namespace
 
 ResultWindow::ResultWindow(const ResultScreen& screen)
-    : Window(QLatin1String(screen.name), QLatin1String(screen.caption), screen.widthTwips,
-             screen.heightTwips) {}
+    : Window(screen.id, QLatin1String(screen.caption), screen.widthTwips, screen.heightTwips) {}
 
 void addResultScreen(Frame& frame, const ResultScreen& screen) {
-    frame.registerWindow(QLatin1String(screen.name),
-                         [&screen](Frame& f) { return buildResult(f, screen); });
+    frame.registerWindow(screen.id, [&screen](Frame& f) { return buildResult(f, screen); });
 }
 
 } // namespace spawnsmith

@@ -14,7 +14,7 @@ class Frame;
 
 // A result screen: its text box and its four buttons from left to right.
 struct ResultScreen {
-    const char* name;
+    WindowId id;
     const char* caption; // the whole window caption
     int widthTwips;
     int heightTwips;

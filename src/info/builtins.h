@@ -4,6 +4,8 @@
 // menu bar's web-site entries and the e-mail composer's fixed texts.
 namespace spawnsmith::builtin {
 
+// The To address goes into the mailto: URL as it stands, not percent-encoded, so it must stay a
+// plain address without blanks or reserved characters.
 inline constexpr char makerEmail[] = "tarvik@spawnsmith.app";
 inline constexpr char makerSite[] = "https://tarvik.spawnsmith.app/";
 inline constexpr char forumSite[] = "https://gtaforums.com/";
@@ -14,6 +16,8 @@ inline constexpr char communitySite[] = "https://www.gtauniverse.com/";
 inline constexpr char browserPath[] = "C:\\Program Files\\Internet Explorer\\IEXPLORE.exe";
 
 inline constexpr char mailSubject[] = "Spawnsmith";
+// The first four lines end in a blank before their CR LF, as the message was written: the
+// blanks are part of the text the user sees and edits, and the URL carries them as blanks.
 inline constexpr char mailBody[] = "Enter your E-Mail message here. Remember I will not \r\n"
                                    "give you permission to edit the tool so don't even \r\n"
                                    "ask. If you are reporting a site hosting this tool \r\n"

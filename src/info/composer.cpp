@@ -40,10 +40,13 @@ struct ComposerBox {
 };
 
 constexpr ComposerBox boxes[] = {
-    {"txtTo", "To", builtin::makerEmail, true},
-    {"txtCc", "CC", "", false},
-    {"txtBcc", "BCC", "", false},
-    {"txtSubject", "Subject", builtin::mailSubject, true},
+    {.name = "txtTo", .caption = "To", .initialText = builtin::makerEmail, .readOnly = true},
+    {.name = "txtCc", .caption = "CC", .initialText = "", .readOnly = false},
+    {.name = "txtBcc", .caption = "BCC", .initialText = "", .readOnly = false},
+    {.name = "txtSubject",
+     .caption = "Subject",
+     .initialText = builtin::mailSubject,
+     .readOnly = true},
 };
 
 // The composer's five boxes, found when the window is built, in the order the URL takes them.
@@ -74,9 +77,8 @@ QLabel* addCaption(Window* window, int index, const char* caption, int top, QWid
 }
 
 Window* buildComposer(Frame& frame) {
-    auto* window =
-        new Window(QStringLiteral("frmsendemail"), QStringLiteral("Spawnsmith | E-Mail Author"),
-                   widthTwips, heightTwips);
+    auto* window = new Window(WindowId::frmsendemail, QStringLiteral("Spawnsmith | E-Mail Author"),
+                              widthTwips, heightTwips);
     window->setOpensOverAScreen(true);
     std::vector<QWidget*> tabOrder;
     QList<QLineEdit*> lines;
@@ -109,28 +111,24 @@ Window* buildComposer(Frame& frame) {
     const Button buttons[] = {
         {"cmdSend", "Launch E-Mail Application",
          runRoutine([window, message](Frame& f) { send(f, window, message); })},
-        {"cmdclosewindow", "Close This Window", closeDialogTo("frmgtapick")},
-        {"cmdexit", "Exit", openDialog("frmemailexit")},
+        {"cmdclosewindow", "Close This Window", closeDialogTo(WindowId::frmgtapick),
+         ButtonRole::CloseBox},
+        {"cmdexit", "Exit", openDialog(WindowId::frmemailexit)},
     };
     int left = margin;
-    QAbstractButton* close = nullptr;
     for (const Button& button : buttons) {
-        CommandButton* created =
-            addButton(frame, window, button, twips(left, buttonTop, buttonWidth, buttonHeight));
-        if (qstrcmp(button.name, "cmdclosewindow") == 0)
-            close = created;
-        tabOrder.push_back(created);
+        tabOrder.push_back(
+            addButton(frame, window, button, twips(left, buttonTop, buttonWidth, buttonHeight)));
         left += buttonWidth + margin;
     }
     setTabOrder(window, tabOrder);
-    window->setCloseBoxButton(close);
     return window;
 }
 
 } // namespace
 
 void addComposer(Frame& frame) {
-    frame.registerWindow(QStringLiteral("frmsendemail"), buildComposer);
+    frame.registerWindow(WindowId::frmsendemail, buildComposer);
 }
 
 } // namespace spawnsmith

@@ -29,12 +29,12 @@ struct Piece {
 };
 
 struct TextWindow {
-    const char* name;
+    WindowId id;
     const char* title;
     int widthTwips;
     int heightTwips;
     const char* closeButton;
-    const char* owner; // the screen the window is opened over, unlocked again on close
+    WindowId owner; // the screen the window is opened over, unlocked again on close
     Qt::Alignment alignment;
     std::vector<Piece> pieces;
 };
@@ -53,83 +53,103 @@ const std::vector<Piece> notAvailablePieces = {
     {Piece::Text, "lbllater", "I will get it fixed for future versions."},
 };
 
+// A "Function Not Available" window over a code-pick screen.
+TextWindow notAvailable(WindowId id, WindowId codePick) {
+    return {.id = id,
+            .title = "Function Not Available",
+            .widthTwips = 4695,
+            .heightTwips = 1830,
+            .closeButton = "cmdclosewindow",
+            .owner = codePick,
+            .alignment = centred,
+            .pieces = notAvailablePieces};
+}
+
 const TextWindow textWindows[] = {
-    {"frmaboutprogram",
-     "About Program",
-     4695,
-     2415,
-     "cmdclosethiswindow",
-     "frmgtapick",
-     leftAligned,
-     {{Piece::Heading, "lblaboutprogram", "About Spawnsmith"},
-      {Piece::Text, "lblaboutprogramabout",
-       "Spawnsmith is a free tool to help people with generating main.scm code. I created it "
-       "purely for this purpose."},
-      {Piece::Text, "lblreliability",
-       "I cannot be held responible for any damage caused to your computer or the files stored "
-       "within it. I did not create this program for that purpose."}}},
-    {"frmaboutversion",
-     "About Version",
-     4695,
-     4455,
-     "cmdclosewindow",
-     "frmgtapick",
-     leftAligned,
-     {{Piece::Heading, "lblaboutversion", "About Version 0.1"},
-      {Piece::Text, "lblaboutversionabout",
-       "Version 0.1 is the first version of Spawnsmith. It contains the following features:"},
-      {Piece::Box, "txtaboutversionfeatures",
-       "GTA 3 Weapon Spawn Point Creating\r\n"
-       "GTA 3 Melee Weapon Spawn Point Creating\r\n"
-       "GTA 3 Item Spawn Point Creating\r\n"
-       "GTA VC Weapon Spawn Point Creating\r\n"
-       "GTA VC Melee Weapon Spawn Point Creating\r\n"
-       "GTA VC Item Spawn Point Creating\r\n"
-       "GTA SA Weapon Spawn Point Creating\r\n"
-       "GTA SA Melee Weapon Spawn Point Creating\r\n"
-       "GTA SA Item Spawn Point Creating\r\n",
-       "Features", 10},
-      {Piece::Text, "lblbugsfixed", "Bugs Fixed:"},
-      {Piece::Box, "txtbugsfixed", "No Bugs Reported Yet.\r\n", "Bugs Fixed", 2}}},
-    {"frmaboutcopyright",
-     "About Copyright",
-     4695,
-     3990,
-     "cmdclosewindow",
-     "frmgtapick",
-     leftAligned,
-     {{Piece::Heading, "lblaboutcopyright", "About Copyright"},
-      {Piece::Text, "lblaboutcopyrightabout",
-       "Spawnsmith belongs to Tarvik. It is free software: you may pass it on and change it "
-       "under the terms of the GNU General Public License, version 3 or (at your option) any "
-       "later version. It comes with no warranty."},
-      {Piece::Text, "lblwebsites", "", "Web Sites"},
-      {Piece::Text, "lblcopyright", "Copyright \u00A9 2026 Tarvik"}}},
-    {"frmthanks",
-     "Thanks",
-     4665,
-     3855,
-     "cmdclosewindow",
-     "frmgtapick",
-     leftAligned,
-     {{Piece::Heading, "lblthanks", "Thanks"},
-      {Piece::Text, "lblthanks1",
-       "I would like to thank several people for helping me throughout the develpoment of this "
-       "program."},
-      {Piece::Text, "lblthanks2",
-       "Orrin Vaskel, for the graphics and for his support throughout the development."},
-      {Piece::Text, "lblthanks3",
-       "Bexley Marrow, for his help with the splash screen delay and the new e-mail message "
-       "code."},
-      {Piece::Text, "lblthanks4", "Ysolde Pennick, for her help with the new e-mail message code."},
-      {Piece::Text, "lblthanks5",
-       "The members of the Dockside Scripting Club, for their support."}}},
-    {"frm3notavailable", "Function Not Available", 4695, 1830, "cmdclosewindow", "frmgta3codepick",
-     centred, notAvailablePieces},
-    {"frmvcnotavailable", "Function Not Available", 4695, 1830, "cmdclosewindow",
-     "frmgtavccodepick", centred, notAvailablePieces},
-    {"frmsanotavailable", "Function Not Available", 4695, 1830, "cmdclosewindow",
-     "frmgtasacodepick", centred, notAvailablePieces},
+    {.id = WindowId::frmaboutprogram,
+     .title = "About Program",
+     .widthTwips = 4695,
+     .heightTwips = 2415,
+     .closeButton = "cmdclosethiswindow",
+     .owner = WindowId::frmgtapick,
+     .alignment = leftAligned,
+     .pieces =
+         {{Piece::Heading, "lblaboutprogram", "About Spawnsmith"},
+          {Piece::Text, "lblaboutprogramabout",
+           "Spawnsmith is a free tool to help people with generating main.scm code. I created it "
+           "purely for this purpose."},
+          {Piece::Text, "lblreliability",
+           "I cannot be held responible for any damage caused to your computer or the files stored "
+           "within it. I did not create this program for that purpose."}}},
+    {.id = WindowId::frmaboutversion,
+     .title = "About Version",
+     .widthTwips = 4695,
+     .heightTwips = 4455,
+     .closeButton = "cmdclosewindow",
+     .owner = WindowId::frmgtapick,
+     .alignment = leftAligned,
+     .pieces =
+         {{Piece::Heading, "lblaboutversion", "About Version 0.1"},
+          {Piece::Text, "lblaboutversionabout",
+           "Version 0.1 is the first version of Spawnsmith. It contains the following features:"},
+          {.kind = Piece::Box,
+           .name = "txtaboutversionfeatures",
+           .text = "GTA 3 Weapon Spawn Point Creating\r\n"
+                   "GTA 3 Melee Weapon Spawn Point Creating\r\n"
+                   "GTA 3 Item Spawn Point Creating\r\n"
+                   "GTA VC Weapon Spawn Point Creating\r\n"
+                   "GTA VC Melee Weapon Spawn Point Creating\r\n"
+                   "GTA VC Item Spawn Point Creating\r\n"
+                   "GTA SA Weapon Spawn Point Creating\r\n"
+                   "GTA SA Melee Weapon Spawn Point Creating\r\n"
+                   "GTA SA Item Spawn Point Creating\r\n",
+           .accessibleName = "Features",
+           .lines = 10},
+          {Piece::Text, "lblbugsfixed", "Bugs Fixed:"},
+          {.kind = Piece::Box,
+           .name = "txtbugsfixed",
+           .text = "No Bugs Reported Yet.\r\n",
+           .accessibleName = "Bugs Fixed",
+           .lines = 2}}},
+    {.id = WindowId::frmaboutcopyright,
+     .title = "About Copyright",
+     .widthTwips = 4695,
+     .heightTwips = 3990,
+     .closeButton = "cmdclosewindow",
+     .owner = WindowId::frmgtapick,
+     .alignment = leftAligned,
+     .pieces =
+         {{Piece::Heading, "lblaboutcopyright", "About Copyright"},
+          {Piece::Text, "lblaboutcopyrightabout",
+           "Spawnsmith belongs to Tarvik. It is free software: you may pass it on and change it "
+           "under the terms of the GNU General Public License, version 3 or (at your option) any "
+           "later version. It comes with no warranty."},
+          {.kind = Piece::Text, .name = "lblwebsites", .text = "", .accessibleName = "Web Sites"},
+          {Piece::Text, "lblcopyright", "Copyright \u00A9 2026 Tarvik"}}},
+    {.id = WindowId::frmthanks,
+     .title = "Thanks",
+     .widthTwips = 4665,
+     .heightTwips = 3855,
+     .closeButton = "cmdclosewindow",
+     .owner = WindowId::frmgtapick,
+     .alignment = leftAligned,
+     .pieces =
+         {{Piece::Heading, "lblthanks", "Thanks"},
+          {Piece::Text, "lblthanks1",
+           "I would like to thank several people for helping me throughout the develpoment of this "
+           "program."},
+          {Piece::Text, "lblthanks2",
+           "Orrin Vaskel, for the graphics and for his support throughout the development."},
+          {Piece::Text, "lblthanks3",
+           "Bexley Marrow, for his help with the splash screen delay and the new e-mail message "
+           "code."},
+          {Piece::Text, "lblthanks4",
+           "Ysolde Pennick, for her help with the new e-mail message code."},
+          {Piece::Text, "lblthanks5",
+           "The members of the Dockside Scripting Club, for their support."}}},
+    notAvailable(WindowId::frm3notavailable, WindowId::frmgta3codepick),
+    notAvailable(WindowId::frmvcnotavailable, WindowId::frmgtavccodepick),
+    notAvailable(WindowId::frmsanotavailable, WindowId::frmgtasacodepick),
 };
 
 QWidget* addPiece(Window* window, const Piece& piece, Qt::Alignment alignment) {
@@ -163,8 +183,7 @@ QWidget* addPiece(Window* window, const Piece& piece, Qt::Alignment alignment) {
 }
 
 Window* buildTextWindow(Frame& frame, const TextWindow& text) {
-    auto* window = new Window(QLatin1String(text.name),
-                              QStringLiteral("Spawnsmith | ") + QLatin1String(text.title),
+    auto* window = new Window(text.id, QStringLiteral("Spawnsmith | ") + QLatin1String(text.title),
                               text.widthTwips, text.heightTwips);
     window->setOpensOverAScreen(true);
     auto* column = new QVBoxLayout(window->client());
@@ -180,13 +199,14 @@ Window* buildTextWindow(Frame& frame, const TextWindow& text) {
         column->addWidget(added);
     }
     column->addStretch();
-    auto* close = addButton(frame, window,
-                            {text.closeButton, "Close This Window", closeDialogTo(text.owner)}, {});
+    auto* close = addButton(
+        frame, window,
+        {text.closeButton, "Close This Window", closeDialogTo(text.owner), ButtonRole::CloseBox},
+        {});
     close->setFixedHeight(px(closeButtonHeight));
     column->addWidget(close);
     // The button is the window's one action, so it has the focus and Enter closes the window.
     window->setFirstFocus(close);
-    window->setCloseBoxButton(close);
     return window;
 }
 

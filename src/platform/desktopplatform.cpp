@@ -8,7 +8,6 @@
 #include "platform/desktopportal.h"
 #endif
 
-#include <QFileInfo>
 #include <QProcess>
 #ifdef SPAWNSMITH_X11
 #include <QGuiApplication>
@@ -32,13 +31,6 @@ void DesktopPlatform::endProgram() {
 
 const CodePage& DesktopPlatform::ansiCodePage() {
     return windows1252();
-}
-
-bool DesktopPlatform::programExists(const QString& path) {
-    // A Windows path such as "C:\\Program Files\\..." is a relative file name here: it must
-    // never find a file of that name in the current folder.
-    const QFileInfo info(path);
-    return info.isAbsolute() && info.isFile() && info.isExecutable();
 }
 
 void DesktopPlatform::startBrowser(const QString& program, const QString& address) {

@@ -11,7 +11,6 @@ public:
     double now() override;
     void endProgram() override;
     const CodePage& ansiCodePage() override;
-    bool programExists(const QString& path) override;
     void startBrowser(const QString& program, const QString& address) override;
     void clearWindowName(quintptr nativeWindow) override;
     void openUrl(const QByteArray& url, quintptr ownerWindow) override;

@@ -26,6 +26,9 @@ QStringList absoluteSearchPath() {
 
 } // namespace
 
+// Not QProcess::startDetached: it takes the arguments as text and hands them on in UTF-8 (a URL
+// in Windows-1252 would not arrive byte for byte), and answers only true or false, so the
+// E2BIG that sends a long URL to the desktop portal instead would be lost.
 int startDetachedProcess(const QByteArray& program, const QList<QByteArray>& arguments) {
     const QString found =
         QStandardPaths::findExecutable(QFile::decodeName(program), absoluteSearchPath());

@@ -4,8 +4,6 @@
 #include "platform/steadyclock.h"
 #include "platform/systemplatform.h"
 
-#include <QFileInfo>
-
 #include <windows.h>
 
 #include <shellapi.h>
@@ -77,11 +75,6 @@ void WindowsPlatform::endProgram() {
 const CodePage& WindowsPlatform::ansiCodePage() {
     static const SystemAnsiCodePage page;
     return page;
-}
-
-bool WindowsPlatform::programExists(const QString& path) {
-    const QFileInfo info(path);
-    return info.isAbsolute() && info.isFile() && info.isExecutable();
 }
 
 void WindowsPlatform::startBrowser(const QString& program, const QString& address) {

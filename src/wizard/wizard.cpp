@@ -28,6 +28,7 @@ void registerAllWindows(Frame& frame) {
     addSanAndreasScreens(frame);
     addTextWindows(frame);
     addComposer(frame);
+    frame.checkRegistration();
 }
 
 void addAllWindows(Frame& frame) {

@@ -29,15 +29,16 @@ void AccessibleInterfacesTest::windowsAreFramesOrDialogs() {
             screens.contains(described["kind"]) ? QAccessible::Window : QAccessible::Dialog;
         QVERIFY2(iface->role() == expected, qPrintable(name));
         QCOMPARE(iface->text(QAccessible::Name), window->windowTitle());
-        frame().unload(name);
+        frame().unload(windowId(name));
         settle();
     }
 }
 
 void AccessibleInterfacesTest::inputBoxesAreNamedByTheirLabels() {
     int boxes = 0;
-    for (const QString& name : frame().registeredWindows()) {
-        Window* window = frame().window(name);
+    for (const WindowId id : frame().registeredWindows()) {
+        const QString name = objectNameOf(id);
+        Window* window = frame().window(id);
         for (QLineEdit* box : window->findChildren<QLineEdit*>()) {
             ++boxes;
             const QString where = name + '.' + box->objectName();
@@ -50,7 +51,7 @@ void AccessibleInterfacesTest::inputBoxesAreNamedByTheirLabels() {
             QCOMPARE(label->buddy(), box);
             QCOMPARE(label->text(), box->accessibleName());
         }
-        frame().unload(name);
+        frame().unload(windowId(name));
         settle();
     }
     // Nine creators' coordinate, code name, ammunition, percentage and angle boxes (48) and the
@@ -69,21 +70,21 @@ void AccessibleInterfacesTest::lockedListRowsAreDisabledAndKeepTheirSelection() 
         QVERIFY(table);
         QCOMPARE(iface->childCount(), list->count());
 
-        frame().lock(name);
+        frame().lock(windowId(name));
         for (int row = 0; row < iface->childCount(); ++row)
             QVERIFY2(iface->child(row)->state().disabled, qPrintable(creator["list"]));
         QVERIFY(!table->selectRow(0));
         iface->child(2)->actionInterface()->doAction(QAccessibleActionInterface::toggleAction());
         QCOMPARE(list->selectedIndex(), 1);
 
-        frame().unlock(name);
+        frame().unlock(windowId(name));
         for (int row = 0; row < iface->childCount(); ++row)
             QVERIFY(!iface->child(row)->state().disabled);
         QVERIFY(table->selectRow(2));
         QCOMPARE(list->selectedIndex(), 2);
         QCOMPARE(table->selectedRows(), QList<int>{2});
         QVERIFY(iface->child(2)->state().selected);
-        frame().unload(name);
+        frame().unload(windowId(name));
         settle();
     }
 }

@@ -11,6 +11,13 @@
 
 namespace spawnsmith {
 
+WindowId windowId(QAnyStringView name) {
+    const std::optional<WindowId> id = windowIdFromName(name);
+    if (!id)
+        qFatal("no window is named %s", qPrintable(name.toString()));
+    return *id;
+}
+
 void GuiTestBase::init() {
     m_platform = RecordingPlatform();
     m_frame = std::make_unique<Frame>(m_platform);
@@ -23,7 +30,7 @@ void GuiTestBase::cleanup() {
 }
 
 Window* GuiTestBase::open(const QString& window) {
-    frame().show(window);
+    frame().show(windowId(window));
     Window* shown = frame().loaded(window);
     if (shown && !QTest::qWaitForWindowExposed(shown))
         QTest::qFail(qPrintable("not exposed: " + window), __FILE__, __LINE__);

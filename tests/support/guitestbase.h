@@ -16,6 +16,9 @@ class QLineEdit;
 
 namespace spawnsmith {
 
+// The window of an objectName that a test names; a name that is no window's ends the suite.
+WindowId windowId(QAnyStringView name);
+
 // The shared base of the GUI suites: a frame with every window registered on a recording
 // platform, torn down after each test, and helpers that act as a user would.
 class GuiTestBase : public QObject {

@@ -7,82 +7,82 @@
 namespace spawnsmith {
 namespace {
 
-const std::map<QString, QStringList>& sets() {
-    static const std::map<QString, QStringList> table = {
-        {"frmgtapick",
+const std::map<WindowId, QStringList>& sets() {
+    static const std::map<WindowId, QStringList> table = {
+        {WindowId::frmgtapick,
          {"cmdgta3", "cmdgtavc", "cmdgtasa", "cmdexit", "mnuabout", "mnuthanks", "mnucontact",
           "mnuweb"}},
-        {"frmsendemail",
+        {WindowId::frmsendemail,
          {"txtTo", "txtCc", "txtBcc", "txtSubject", "txtBody", "cmdSend", "cmdclosewindow",
           "cmdexit"}},
-        {"frmgta3codepick",
+        {WindowId::frmgta3codepick,
          {"cmdgta3weapon", "cmdgta3item", "cmdgta3vehicle", "cmdgta3cpback", "cmdgta3cpexit"}},
-        {"frmgta3weapon",
+        {WindowId::frmgta3weapon,
          {"framegta3coord", "lstgta3weapon", "txtgta3weaponx", "txtgta3weapony", "txtgta3weaponz",
           "txtgta3weaponname", "txtgta3weaponammo", "cmdgta3weapongeneratecode", "cmdbackgta3cp",
           "cmdbackgtapick", "cmdexit", "lblx", "lbly", "lblz", "lblcodename", "lblammo"}},
-        {"frmgta3weaponcode",
+        {WindowId::frmgta3weaponcode,
          {"txtgta3weaponfinishedcode", "cmdbackgta3weapon", "cmdgta3codepickback", "cmdbackgtapick",
           "cmdexit"}},
-        {"frmgta3item",
+        {WindowId::frmgta3item,
          {"lstitem", "txtgta3itemcoordx", "txtgta3itemcoordy", "txtgta3itemcoordz",
           "txtgta3itemcodename", "cmdgta3itemgencode", "cmdbacktogta3codepick", "cmdbacktogtapick",
           "cmdexit", "framegta3itemcoord", "lblx", "lbly", "lblz", "lblcodename"}},
-        {"frmgta3itemfinished",
+        {WindowId::frmgta3itemfinished,
          {"txtgta3itemfinishedcode", "cmdbackgta3item", "cmdgta3codepickback", "cmdbackgtapick",
           "cmdexit"}},
-        {"frmgta3vehicle",
+        {WindowId::frmgta3vehicle,
          {"lstvehicle", "framecoord", "txtgta3vehiclex", "txtgta3vehicley", "txtgta3vehiclez",
           "lblx", "lbly", "lblz", "lblcodename", "lblcaralarmpercent", "lbldoorlockpercent",
           "txtcodename", "txtalarmpercent", "txtdoorlockpercent", "cmdgencode", "cmdbacktogta3cp",
           "cmdbacktogtapick", "cmdexit"}},
-        {"frmgta3vehiclefinished",
+        {WindowId::frmgta3vehiclefinished,
          {"txtgta3vehiclefinishedcode", "cmdbackgta3vehicle", "cmdgta3codepickback",
           "cmdbackgtapick", "cmdexit"}},
-        {"frmgtavccodepick",
+        {WindowId::frmgtavccodepick,
          {"cmdgtavcweapon", "cmdgtavcitem", "cmdgtavcvehicle", "cmdgtavcback", "cmdexit"}},
-        {"frmgtavcweapon",
+        {WindowId::frmgtavcweapon,
          {"lstgtavcweapon", "framecoord", "txtx", "txty", "txtz", "lblx", "lbly", "lblz",
           "lblcodename", "lblammo", "txtcodename", "txtammo", "cmdgencode", "cmdbacktovccp",
           "cmdbacktogtapick", "cmdexit"}},
-        {"frmgtavcweaponfinished",
+        {WindowId::frmgtavcweaponfinished,
          {"txtfinishedcode", "cmdbackgtavcweapon", "cmdgtavccodepickback", "cmdbackgtapick",
           "cmdexit"}},
-        {"frmgtavcitem",
+        {WindowId::frmgtavcitem,
          {"lstgtavcitem", "framecoord", "txtx", "txty", "txtz", "lblx", "lbly", "lblz",
           "lblcodename", "txtcodename", "cmdgencode", "cmdbacktogtapick", "cmdbacktovccp",
           "cmdexit"}},
-        {"frmgtavcitemfinished",
+        {WindowId::frmgtavcitemfinished,
          {"txtgtavcitemfinishedcode", "cmdbackgtavcitem", "cmdgtavccodepickback", "cmdbackgtapick",
           "cmdexit"}},
-        {"frmgtavcvehicle",
+        {WindowId::frmgtavcvehicle,
          {"lstvehicle", "framecoord", "txtx", "txty", "txtz", "lblx", "lbly", "lblz", "lblcodename",
           "lblalarm", "lbldoorlock", "txtcodename", "txtalarmpercent", "txtdoorlock", "cmdgencode",
           "cmdbacktogtavccp", "cmdbacktogtapick", "cmdexit"}},
-        {"frmgtavcvehiclefinished",
+        {WindowId::frmgtavcvehiclefinished,
          {"txtfinishedcode", "cmdbackgtavcvehicle", "cmdgtavccodepickback", "cmdbackgtapick",
           "cmdexit"}},
-        {"frmgtasacodepick",
+        {WindowId::frmgtasacodepick,
          {"cmdgtasaweapon", "cmdgtasaitem", "cmdgtasavehicle", "cmdbacktogtapick", "cmdexit"}},
-        {"frmgtasaweapon",
+        {WindowId::frmgtasaweapon,
          {"lstgtasaweapon", "framecoord", "txtx", "txty", "txtz", "lblx", "lbly", "lblz",
           "lblcodename", "lblammo", "txtcodename", "txtammo", "cmdgencode",
           "cmdbacktogtasacodepick", "cmdbacktogtapick", "cmdexit"}},
-        {"frmgtasaweaponfinished",
+        {WindowId::frmgtasaweaponfinished,
          {"txtfinishedcode", "cmdbackgtasaweapon", "cmdgtasacodepickback", "cmdbackgtapick",
           "cmdexit"}},
-        {"frmgtasaitem",
+        {WindowId::frmgtasaitem,
          {"lstgtasaitem", "framecoord", "txtx", "txty", "txtz", "lblx", "lbly", "lblz",
           "lblcodename", "txtcodename", "cmdgencode", "cmdbacktogtasacp", "cmdbacktogtapick",
           "cmdexit"}},
-        {"frmgtasaitemfinished",
+        {WindowId::frmgtasaitemfinished,
          {"txtgtasaitemfinishedcode", "cmdbackgtasaitem", "cmdgtasacodepickback", "cmdbackgtapick",
           "cmdexit"}},
-        {"frmgtasavehicle",
+        {WindowId::frmgtasavehicle,
          {"lstgtasavehicle", "framecoord", "txtx", "txty", "txtz", "lblx", "lbly", "lblz",
           "lblcodename", "txtcodename", "txtalarmpercent", "lblalarmpercent", "lbldoorlock",
           "txtdoorlock", "cmdgencode", "cmdbacktogtasacp", "cmdbacktogtapick", "cmdexit"}},
-        {"frmgtasavehiclefinished",
+        {WindowId::frmgtasavehiclefinished,
          {"txtgtasavehiclefinishedcode", "cmdbackgtasavehicle", "cmdgtasacodepickback",
           "cmdbackgtapick", "cmdexit"}},
     };
@@ -91,21 +91,21 @@ const std::map<QString, QStringList>& sets() {
 
 } // namespace
 
-QStringList lockOutSet(const QString& window) {
+QStringList lockOutSet(WindowId window) {
     const auto found = sets().find(window);
     return found == sets().end() ? QStringList() : found->second;
 }
 
-QStringList windowsWithLockOutSets() {
-    QStringList names;
+std::vector<WindowId> windowsWithLockOutSets() {
+    std::vector<WindowId> ids;
     for (const auto& entry : sets())
-        names.append(entry.first);
-    return names;
+        ids.push_back(entry.first);
+    return ids;
 }
 
 void attachLockOutSet(Window& window) {
     QList<QObject*> controls;
-    for (const QString& name : lockOutSet(window.objectName())) {
+    for (const QString& name : lockOutSet(window.id())) {
         QObject* control = window.findChild<QObject*>(name);
         // A name without a control is a mistake in the table above; every window is built by
         // the test suites, so it is caught there rather than at a user's press.

@@ -47,6 +47,9 @@ constexpr CatalogueRow vcItems[] = {
     {"Health", Shape::Pickup, " = create_pickup #HEALTH type  15 at "},
 };
 
+// Every fragment ends in two blanks after "alarm", one more than the GTA3 ones: the Vice City
+// line puts two blanks before each of its numbers (as after "door_lock", "at" and "angle"), and
+// the alarm percentage follows the fragment directly. They are part of the generated text.
 constexpr CatalogueRow vcVehicles[] = {
     {"Admiral", Shape::CarGeneratorFixedDoorLock,
      " = init_parked_car_generator #ADMIRAL -1 -1  0 alarm  "},
