@@ -28,6 +28,8 @@ private slots:
     void focusReturnsToWhatOpenedTheDialog();
     void activatingALockedScreenBringsItsDialogBack_data();
     void activatingALockedScreenBringsItsDialogBack();
+    void aControlLeftUsableUnderADialogTakesClicksAndKeys_data();
+    void aControlLeftUsableUnderADialogTakesClicksAndKeys();
     void windowsAreCentredButNeverOffTheScreen_data();
     void windowsAreCentredButNeverOffTheScreen();
 
@@ -292,6 +294,50 @@ void RobustnessTest::activatingALockedScreenBringsItsDialogBack() {
     QTRY_COMPARE(QApplication::activeWindow(), static_cast<QWidget*>(dialog));
     disconnect(watch);
     QVERIFY(dialog->isVisible());
+}
+
+void RobustnessTest::aControlLeftUsableUnderADialogTakesClicksAndKeys_data() {
+    QTest::addColumn<QString>("screen");
+    QTest::addColumn<QString>("dialog");
+    QTest::newRow("GTA3 vehicle") << "frmgta3vehicle"
+                                  << "frmgta3vehicleexit";
+    QTest::newRow("GTA VC vehicle") << "frmgtavcvehicle"
+                                    << "frmgtavcvehicleexit";
+    QTest::newRow("GTA SA vehicle") << "frmgtasavehicle"
+                                    << "frmgtasavehicleexit";
+}
+
+// The angle box stays out of its screen's lock-out set: with the confirm-exit dialog open, a
+// click in the screen activates the screen (the dialog stays above it, transient for it) and
+// the box takes the focus and typed keys.
+void RobustnessTest::aControlLeftUsableUnderADialogTakesClicksAndKeys() {
+    QFETCH(QString, screen);
+    QFETCH(QString, dialog);
+    Window* window = open(screen);
+    click(screen, "cmdexit");
+    Window* shown = frame().loaded(dialog);
+    QVERIFY(QTest::qWaitForWindowActive(shown));
+    QCOMPARE(shown->windowHandle()->transientParent(), window->windowHandle());
+    auto* angle = control<QWidget>(screen, "txtangle");
+    QVERIFY(angle->isEnabled());
+    QVERIFY(control<QWidget>(screen, "lblangle")->isEnabled());
+
+    bool screenWasActive = false;
+    const auto watch = connect(qApp, &QGuiApplication::focusWindowChanged, this,
+                               [&](const QWindow* focus) {
+                                   screenWasActive |= focus == window->windowHandle();
+                               });
+    window->activateWindow();
+    QTRY_VERIFY(screenWasActive);
+    disconnect(watch);
+    QTest::mouseClick(angle, Qt::LeftButton);
+    QTest::qWait(100);
+    QCOMPARE(QApplication::activeWindow(), static_cast<QWidget*>(window));
+    QVERIFY(angle->hasFocus());
+    QTest::keyClicks(activeFocus(), "270");
+    QCOMPARE(text(screen, "txtangle"), QStringLiteral("270"));
+    QVERIFY(shown->isVisible());
+    QCOMPARE(frame().loadedWindows(), QStringList({screen, dialog}));
 }
 
 void RobustnessTest::windowsAreCentredButNeverOffTheScreen_data() {
