@@ -323,10 +323,9 @@ void RobustnessTest::aControlLeftUsableUnderADialogTakesClicksAndKeys() {
     QVERIFY(control<QWidget>(screen, "lblangle")->isEnabled());
 
     bool screenWasActive = false;
-    const auto watch = connect(qApp, &QGuiApplication::focusWindowChanged, this,
-                               [&](const QWindow* focus) {
-                                   screenWasActive |= focus == window->windowHandle();
-                               });
+    const auto watch =
+        connect(qApp, &QGuiApplication::focusWindowChanged, this,
+                [&](const QWindow* focus) { screenWasActive |= focus == window->windowHandle(); });
     window->activateWindow();
     QTRY_VERIFY(screenWasActive);
     disconnect(watch);

@@ -102,6 +102,11 @@ void Frame::show(const QString& name) {
         const QMargins assumed = framed ? m_frameMargins : QMargins();
         place(target, assumed);
         target->winId();
+        // A dialog is transient for the window it is opened over, so the window system keeps
+        // it stacked above that window even while the window itself is active (on X11 only a
+        // window of the dialog type is made transient, see Window::setOpensOverAScreen).
+        if (const Window* under = loaded(m_dialogOver.key(name)))
+            target->windowHandle()->setTransientParent(under->windowHandle());
         // A window without a caption has no name on the window system either, although Qt
         // names such a window after the program (task bars and window lists would show it).
         if (target->windowTitle().isEmpty())
@@ -194,9 +199,11 @@ void Frame::closeDialog(const QString& dialog, const QString& owner) {
     }
 }
 
-// Brings the dialogs over a locked window back to the front, restoring any that was minimized,
-// and gives the focus to the topmost: a user who clicks the locked window finds the dialog
-// that holds it, instead of a screen that reacts to nothing.
+// Brings the dialogs over a locked window back to the front, restoring any that was minimized.
+// When nothing on the window can take the focus, the topmost dialog is activated too: a user
+// who clicks the locked window finds the dialog that holds it, instead of a screen that reacts
+// to nothing. A window with a usable control left (the vehicle creators' angle box) keeps the
+// activation the user gave it, so that the click or the keys reach that control.
 void Frame::bringDialogsToFront(const QString& window) {
     Window* top = nullptr;
     for (QString over = window; m_dialogOver.contains(over);) {
@@ -210,7 +217,7 @@ void Frame::bringDialogsToFront(const QString& window) {
         top = shown;
         over = dialog;
     }
-    if (top)
+    if (Window* locked = loaded(window); top && locked && !locked->hasUsableControl())
         top->activateWindow();
 }
 

@@ -51,9 +51,10 @@ public:
     void show(const QString& name);
     void unload(const QString& name);
     void navigate(const QString& from, const QString& to);
-    // Locks the window `over` and shows the dialog. Once the dialog closes, the focus goes back
-    // to `opener` (the button that opened it), or to the window itself when there is none (a
-    // menu entry opened it). While the dialog is open, activating `over` brings it to the front.
+    // Locks the window `over` and shows the dialog, kept above it by the window system. Once the
+    // dialog closes, the focus goes back to `opener` (the button that opened it), or to the
+    // window itself when there is none (a menu entry opened it). While the dialog is open,
+    // activating `over` brings the dialog back to the front.
     void openDialog(const QString& over, const QString& dialog, QWidget* opener = nullptr);
     // Unlocks `owner`, unloads the dialog and gives the focus back to what opened it.
     void closeDialog(const QString& dialog, const QString& owner);

@@ -11,6 +11,8 @@
 #include <QVBoxLayout>
 #include <QWindow>
 
+#include <algorithm>
+
 namespace spawnsmith {
 
 Window::Window(const QString& name, const QString& title, int widthTwips, int heightTwips)
@@ -35,6 +37,11 @@ Window::Window(const QString& name, const QString& title, int widthTwips, int he
     layout->addWidget(m_client);
 }
 
+void Window::setOpensOverAScreen(bool dialog) {
+    m_opensOverAScreen = dialog;
+    setWindowFlags((windowFlags() & ~Qt::WindowType_Mask) | (dialog ? Qt::Dialog : Qt::Window));
+}
+
 void Window::setMenuBar(QMenuBar* menuBar) {
     // Placed as the layout's first widget: QLayout::setMenuBar() leaks a little memory each
     // time a window with a menu bar is destroyed.
@@ -56,6 +63,14 @@ void Window::setLocked(bool locked) {
             widget->setEnabled(!locked);
         }
     }
+}
+
+bool Window::hasUsableControl() const {
+    const QList<QWidget*> controls = m_client->findChildren<QWidget*>();
+    return std::any_of(controls.cbegin(), controls.cend(), [this](const QWidget* control) {
+        return control->isEnabled() && control->isVisibleTo(this) &&
+               control->focusPolicy() != Qt::NoFocus;
+    });
 }
 
 void Window::changeEvent(QEvent* event) {

@@ -22,9 +22,10 @@ public:
     QWidget* client() const { return m_client; }
 
     // Whether the window is opened over a screen (a dialog: confirm-exit, information,
-    // not-available, the composer) rather than being a screen of its own.
+    // not-available, the composer) rather than being a screen of its own. A dialog is one to
+    // the window system too, which keeps it above the window it is transient for.
     bool opensOverAScreen() const { return m_opensOverAScreen; }
-    void setOpensOverAScreen(bool dialog) { m_opensOverAScreen = dialog; }
+    void setOpensOverAScreen(bool dialog);
     void setMenuBar(QMenuBar* menuBar);
     void setCloseBoxButton(QAbstractButton* button) { m_closeBoxButton = button; }
     void setFirstFocus(QWidget* widget) { m_firstFocus = widget; }
@@ -36,6 +37,9 @@ public:
     // Sets every control of the set to disabled (locked) or enabled, in order, without touching
     // any other control.
     void setLocked(bool locked);
+    // Whether a control of the window can still take the focus: one outside its lock-out set
+    // (the vehicle creators' angle box) stays usable while a dialog is open over the window.
+    bool hasUsableControl() const;
 
     // The time stamp of the input that was being handled when the window was shown (0 if none),
     // and whether it was a click.
