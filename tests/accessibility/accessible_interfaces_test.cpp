@@ -107,6 +107,8 @@ const std::map<QString, Edit>& edits() {
         {"delete", [](auto* box) { box->editableTextInterface()->deleteText(0, 1); }},
         {"replace", [](auto* box) { box->editableTextInterface()->replaceText(1, 2, "Z"); }},
         {"set value", [](auto* box) { box->setText(QAccessible::Value, "new"); }},
+        {"insert past the end",
+         [](auto* box) { box->editableTextInterface()->insertText(9, "XY"); }},
     };
     return table;
 }
@@ -114,15 +116,19 @@ const std::map<QString, Edit>& edits() {
 } // namespace
 
 // A box takes through its accessible interface only the edits a keyboard could make: none while
-// it is locked (disabled) or read-only, and within its limit otherwise.
+// it is locked (disabled) or read-only, and otherwise within its limit and its text (an offset
+// past the end stands for the end).
 void AccessibleInterfacesTest::onlyAnEditableBoxTakesTextEdits_data() {
     QTest::addColumn<bool>("multiLine");
     QTest::addColumn<QString>("state"); // "normal", "locked" or "read-only"
     QTest::addColumn<int>("limit");     // a one-line box's limit, 0 for none
     QTest::addColumn<QString>("edit");
     QTest::addColumn<QString>("expected"); // the text after the edit, from "abc"
-    const QList<std::pair<QString, QString>> changed{
-        {"insert", "aXYbc"}, {"delete", "bc"}, {"replace", "aZc"}, {"set value", "new"}};
+    const QList<std::pair<QString, QString>> changed{{"insert", "aXYbc"},
+                                                     {"delete", "bc"},
+                                                     {"replace", "aZc"},
+                                                     {"set value", "new"},
+                                                     {"insert past the end", "abcXY"}};
     for (const bool multiLine : {false, true}) {
         const char* kind = multiLine ? "text area" : "text box";
         for (const auto& [edit, result] : changed) {
