@@ -173,7 +173,8 @@ void AccessibleInterfacesTest::onlyAnEditableBoxTakesTextEdits() {
             area->setReadOnly(true);
     }
     QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(box);
-    QVERIFY(iface && iface->editableTextInterface() && iface->textInterface());
+    QVERIFY(iface);
+    QVERIFY(iface->editableTextInterface() && iface->textInterface());
     QVERIFY(!iface->valueInterface());
     QCOMPARE(iface->state().readOnly, state == "read-only");
     edits().at(edit)(iface);
