@@ -28,6 +28,8 @@ private slots:
     void focusReturnsToWhatOpenedTheDialog();
     void activatingALockedScreenBringsItsDialogBack_data();
     void activatingALockedScreenBringsItsDialogBack();
+    void aControlLeftUsableUnderADialogTakesClicksAndKeys_data();
+    void aControlLeftUsableUnderADialogTakesClicksAndKeys();
     void windowsAreCentredButNeverOffTheScreen_data();
     void windowsAreCentredButNeverOffTheScreen();
 
@@ -285,6 +287,51 @@ void RobustnessTest::activatingALockedScreenBringsItsDialogBack() {
     QTRY_COMPARE(QApplication::activeWindow(), static_cast<QWidget*>(dialog));
     disconnect(watch);
     QVERIFY(dialog->isVisible());
+}
+
+void RobustnessTest::aControlLeftUsableUnderADialogTakesClicksAndKeys_data() {
+    QTest::addColumn<QString>("screen");
+    QTest::addColumn<QString>("dialog");
+    QTest::newRow("GTA3 vehicle") << "frmgta3vehicle"
+                                  << "frmgta3vehicleexit";
+    QTest::newRow("GTA VC vehicle") << "frmgtavcvehicle"
+                                    << "frmgtavcvehicleexit";
+    QTest::newRow("GTA SA vehicle") << "frmgtasavehicle"
+                                    << "frmgtasavehicleexit";
+}
+
+// The angle box stays out of its screen's lock-out set: with the confirm-exit dialog open,
+// activating the screen or clicking in it leaves the screen active (the dialog is raised above
+// it, and stays a window of its own, with no owner), and the box takes the focus and typed keys.
+void RobustnessTest::aControlLeftUsableUnderADialogTakesClicksAndKeys() {
+    QFETCH(QString, screen);
+    QFETCH(QString, dialog);
+    Window* window = open(screen);
+    click(screen, "cmdexit");
+    Window* shown = frame().loaded(dialog);
+    QVERIFY(QTest::qWaitForWindowActive(shown));
+    QCOMPARE(shown->windowHandle()->transientParent(), nullptr);
+    auto* angle = control<QWidget>(screen, "txtangle");
+    QVERIFY(angle->isEnabled());
+    QVERIFY(control<QWidget>(screen, "lblangle")->isEnabled());
+
+    bool screenWasActive = false;
+    const auto watch =
+        connect(qApp, &QGuiApplication::focusWindowChanged, this,
+                [&](const QWindow* focus) { screenWasActive |= focus == window->windowHandle(); });
+    window->activateWindow();
+    QTRY_VERIFY(screenWasActive);
+    disconnect(watch);
+    // The keyboard reaches the box too: the focus left the disabled Exit button for it.
+    QCOMPARE(window->focusWidget(), angle);
+    QTest::mouseClick(angle, Qt::LeftButton);
+    QTest::qWait(100);
+    QCOMPARE(QApplication::activeWindow(), static_cast<QWidget*>(window));
+    QVERIFY(angle->hasFocus());
+    QTest::keyClicks(activeFocus(), "270");
+    QCOMPARE(text(screen, "txtangle"), QStringLiteral("270"));
+    QVERIFY(shown->isVisible());
+    QCOMPARE(frame().loadedWindows(), QStringList({screen, dialog}));
 }
 
 void RobustnessTest::windowsAreCentredButNeverOffTheScreen_data() {

@@ -1,15 +1,22 @@
 #include "app/accessibility.h"
 
+#include "app/widgets/textarea.h"
+#include "app/widgets/textbox.h"
 #include "app/window.h"
 
 #include <QAbstractItemView>
 #include <QAccessible>
 #include <QAccessibleWidget>
+#include <QFontMetrics>
 #include <QHash>
 #include <QItemSelectionModel>
 #include <QPersistentModelIndex>
 #include <QPointer>
 #include <QStringList>
+#include <QTextCursor>
+#include <QTextDocument>
+
+#include <algorithm>
 
 namespace spawnsmith {
 namespace {
@@ -242,11 +249,232 @@ private:
     mutable QHash<int, QAccessible::Id> m_rows;
 };
 
+// A text box as assistive technology reads and edits it. Qt's own interfaces for line and
+// plain-text edits carry out every insert, delete and replace a client asks for (a screen
+// reader's insert, cut, paste or set-contents), even on a disabled or read-only box that no
+// keyboard could change. These take an edit only while the box is enabled and not read-only;
+// reading, the cursor and the selection work as in Qt's.
+class TextAccessible : public QAccessibleWidget,
+                       public QAccessibleTextInterface,
+                       public QAccessibleEditableTextInterface {
+public:
+    explicit TextAccessible(QWidget* box) : QAccessibleWidget(box, QAccessible::EditableText) {}
+
+    using QAccessibleTextInterface::text;
+
+    QString text(QAccessible::Text t) const override {
+        if (t == QAccessible::Value)
+            return text(0, characterCount());
+        return QAccessibleWidget::text(t);
+    }
+    void setText(QAccessible::Text t, const QString& text) override {
+        if (t == QAccessible::Value)
+            replaceText(0, characterCount(), text);
+        else
+            QAccessibleWidget::setText(t, text);
+    }
+
+    QAccessible::State state() const override {
+        QAccessible::State state = QAccessibleWidget::state();
+        state.readOnly = readOnly();
+        state.editable = !state.readOnly;
+        state.selectableText = true;
+        return state;
+    }
+
+    void* interface_cast(QAccessible::InterfaceType t) override {
+        if (t == QAccessible::TextInterface)
+            return static_cast<QAccessibleTextInterface*>(this);
+        if (t == QAccessible::EditableTextInterface)
+            return static_cast<QAccessibleEditableTextInterface*>(this);
+        return QAccessibleWidget::interface_cast(t);
+    }
+
+    void deleteText(int start, int end) override { replaceText(start, end, {}); }
+    void insertText(int offset, const QString& text) override { replaceText(offset, offset, text); }
+    void replaceText(int start, int end, const QString& text) override {
+        if (!widget()->isEnabled() || readOnly())
+            return;
+        // Offsets from a client are clamped to the text, which a keyboard cannot leave either.
+        const int count = characterCount();
+        start = std::clamp(start, 0, count);
+        replace(start, std::clamp(end, start, count), text);
+    }
+
+    void addSelection(int start, int end) override { setSelection(0, start, end); }
+    int selectionCount() const override {
+        int start = 0;
+        int end = 0;
+        selection(0, &start, &end);
+        return start == end ? 0 : 1;
+    }
+    void scrollToSubstring(int start, int end) override {
+        setCursorPosition(end);
+        setCursorPosition(start);
+    }
+    QString attributes(int offset, int* start, int* end) const override {
+        *start = *end = offset;
+        return {};
+    }
+    // An offset of -2 stands for the cursor's position.
+    QString textBeforeOffset(int offset, QAccessible::TextBoundaryType boundary, int* start,
+                             int* end) const override {
+        return QAccessibleTextInterface::textBeforeOffset(at(offset), boundary, start, end);
+    }
+    QString textAfterOffset(int offset, QAccessible::TextBoundaryType boundary, int* start,
+                            int* end) const override {
+        return QAccessibleTextInterface::textAfterOffset(at(offset), boundary, start, end);
+    }
+    QString textAtOffset(int offset, QAccessible::TextBoundaryType boundary, int* start,
+                         int* end) const override {
+        return QAccessibleTextInterface::textAtOffset(at(offset), boundary, start, end);
+    }
+
+protected:
+    virtual bool readOnly() const = 0;
+    // Replaces the characters from `start` to `end` (both within the text) as an edit would.
+    virtual void replace(int start, int end, const QString& text) = 0;
+
+    // The rectangle, on the screen, of a character whose left edge is `left` on a line whose
+    // rectangle is `line` (both in `owner`'s coordinates).
+    QRect screenRect(QWidget* owner, int offset, int left, const QRect& line) const {
+        const QString character = text(offset, offset + 1);
+        if (character.isEmpty())
+            return {};
+        const QRect area(left, line.top(),
+                         QFontMetrics(widget()->font()).horizontalAdvance(character),
+                         line.height());
+        return area.translated(owner->mapToGlobal(QPoint(0, 0)));
+    }
+
+private:
+    int at(int offset) const { return offset == -2 ? cursorPosition() : offset; }
+};
+
+class TextBoxAccessible final : public TextAccessible {
+public:
+    explicit TextBoxAccessible(TextBox* box) : TextAccessible(box) {}
+
+    TextBox* box() const { return static_cast<TextBox*>(widget()); }
+
+    using TextAccessible::text;
+    QString text(int start, int end) const override {
+        return start > end ? QString() : box()->text().mid(start, end - start);
+    }
+    int characterCount() const override { return static_cast<int>(box()->text().size()); }
+
+    void selection(int index, int* start, int* end) const override {
+        *start = *end = 0;
+        if (index == 0 && box()->hasSelectedText()) {
+            *start = box()->selectionStart();
+            *end = box()->selectionEnd();
+        }
+    }
+    void removeSelection(int index) override {
+        if (index == 0)
+            box()->deselect();
+    }
+    void setSelection(int index, int start, int end) override {
+        if (index == 0)
+            box()->setSelection(start, end - start);
+    }
+    int cursorPosition() const override { return box()->cursorPosition(); }
+    void setCursorPosition(int position) override { box()->setCursorPosition(position); }
+
+    // A character's left edge is found from the cursor's, which the box reports with its
+    // scrolling taken into account.
+    QRect characterRect(int offset) const override {
+        const QRect cursor = box()->inputMethodQuery(Qt::ImCursorRectangle).toRect();
+        const int from = std::min(offset, cursorPosition());
+        const int to = std::max(offset, cursorPosition());
+        const int span = QFontMetrics(box()->font()).horizontalAdvance(text(from, to));
+        const int left = cursor.left() + (offset < cursorPosition() ? -span : span);
+        return screenRect(box(), offset, left, cursor);
+    }
+    int offsetAtPoint(const QPoint& point) const override {
+        return box()->cursorPositionAt(box()->mapFromGlobal(point));
+    }
+
+protected:
+    bool readOnly() const override { return box()->isReadOnly(); }
+    // Set as a whole, so that the box's character limit applies as it does to a paste.
+    void replace(int start, int end, const QString& text) override {
+        box()->setText(box()->text().replace(start, end - start, text));
+    }
+};
+
+class TextAreaAccessible final : public TextAccessible {
+public:
+    explicit TextAreaAccessible(TextArea* area) : TextAccessible(area) {}
+
+    TextArea* area() const { return static_cast<TextArea*>(widget()); }
+
+    using TextAccessible::text;
+    // Lines end in a line feed, as in Qt's own interface.
+    QString text(int start, int end) const override {
+        if (start > end)
+            return {};
+        return range(start, end).selectedText().replace(QChar::ParagraphSeparator, u'\n');
+    }
+    int characterCount() const override { return area()->document()->characterCount() - 1; }
+
+    void selection(int index, int* start, int* end) const override {
+        *start = *end = 0;
+        const QTextCursor cursor = area()->textCursor();
+        if (index == 0 && cursor.hasSelection()) {
+            *start = cursor.selectionStart();
+            *end = cursor.selectionEnd();
+        }
+    }
+    void removeSelection(int index) override {
+        if (index == 0)
+            setCursorPosition(cursorPosition());
+    }
+    void setSelection(int index, int start, int end) override {
+        if (index == 0)
+            area()->setTextCursor(range(start, end));
+    }
+    int cursorPosition() const override { return area()->textCursor().position(); }
+    void setCursorPosition(int position) override {
+        area()->setTextCursor(range(position, position));
+    }
+
+    QRect characterRect(int offset) const override {
+        const QRect cursor = area()->cursorRect(range(offset, offset));
+        return screenRect(area()->viewport(), offset, cursor.left(), cursor);
+    }
+    int offsetAtPoint(const QPoint& point) const override {
+        return area()->cursorForPosition(area()->viewport()->mapFromGlobal(point)).position();
+    }
+
+protected:
+    bool readOnly() const override { return area()->isReadOnly(); }
+    // Inserted as a paste is, so that the characters the document would take for its own
+    // marks survive.
+    void replace(int start, int end, const QString& text) override {
+        range(start, end).insertText(toDocumentText(text));
+    }
+
+private:
+    // A cursor over the document from `start` to `end`, both clamped to the document.
+    QTextCursor range(int start, int end) const {
+        const int count = characterCount();
+        QTextCursor cursor(area()->document());
+        cursor.setPosition(std::clamp(start, 0, count));
+        cursor.setPosition(std::clamp(end, 0, count), QTextCursor::KeepAnchor);
+        return cursor;
+    }
+};
+
 QAccessibleInterface* interfaceFor(const QString& className, QObject* object) {
     if (className == QLatin1String("spawnsmith::Window"))
         return new WindowAccessible(static_cast<QWidget*>(object));
     if (className == QLatin1String("spawnsmith::ListBox"))
         return new ListAccessible(static_cast<QAbstractItemView*>(object));
+    if (className == QLatin1String("spawnsmith::TextBox"))
+        return new TextBoxAccessible(static_cast<TextBox*>(object));
+    if (className == QLatin1String("spawnsmith::TextArea"))
+        return new TextAreaAccessible(static_cast<TextArea*>(object));
     return nullptr;
 }
 

@@ -237,9 +237,11 @@ void Frame::closeDialog(WindowId dialog, WindowId owner) {
     }
 }
 
-// Brings the dialogs over a locked window back to the front, restoring any that was minimized,
-// and gives the focus to the topmost: a user who clicks the locked window finds the dialog
-// that holds it, instead of a screen that reacts to nothing.
+// Brings the dialogs over a locked window back to the front, restoring any that was minimized.
+// When nothing on the window can take the focus, the topmost dialog is activated too: a user
+// who clicks the locked window finds the dialog that holds it, instead of a screen that reacts
+// to nothing. A window with a usable control left (the vehicle creators' angle box) keeps the
+// activation the user gave it, so that the click or the keys reach that control.
 void Frame::bringDialogsToFront(WindowId window) {
     Window* top = nullptr;
     for (WindowId over = window; m_dialogOver.contains(over);) {
@@ -253,7 +255,7 @@ void Frame::bringDialogsToFront(WindowId window) {
         top = shown;
         over = dialog;
     }
-    if (top)
+    if (Window* locked = loaded(window); top && locked && !locked->hasUsableControl())
         top->activateWindow();
 }
 

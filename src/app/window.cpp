@@ -11,6 +11,8 @@
 #include <QVBoxLayout>
 #include <QWindow>
 
+#include <algorithm>
+
 namespace spawnsmith {
 
 Window::Window(WindowId id, const QString& title, int widthTwips, int heightTwips)
@@ -57,6 +59,14 @@ void Window::setLocked(bool locked) {
             widget->setEnabled(!locked);
         }
     }
+}
+
+bool Window::hasUsableControl() const {
+    const QList<QWidget*> controls = m_client->findChildren<QWidget*>();
+    return std::any_of(controls.cbegin(), controls.cend(), [this](const QWidget* control) {
+        return control->isEnabled() && control->isVisibleTo(this) &&
+               control->focusPolicy() != Qt::NoFocus;
+    });
 }
 
 void Window::changeEvent(QEvent* event) {

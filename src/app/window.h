@@ -27,7 +27,8 @@ public:
     QWidget* client() const { return m_client; }
 
     // Whether the window is opened over a screen (a dialog: confirm-exit, information,
-    // not-available, the composer) rather than being a screen of its own.
+    // not-available, the composer) rather than being a screen of its own. To the window system
+    // it is a window like any other, with no owner and a task bar button of its own.
     bool opensOverAScreen() const { return m_opensOverAScreen; }
     void setOpensOverAScreen(bool dialog) { m_opensOverAScreen = dialog; }
     void setMenuBar(QMenuBar* menuBar);
@@ -41,6 +42,9 @@ public:
     // Sets every control of the set to disabled (locked) or enabled, in order, without touching
     // any other control.
     void setLocked(bool locked);
+    // Whether a control of the window can still take the focus: one outside its lock-out set
+    // (the vehicle creators' angle box) stays usable while a dialog is open over the window.
+    bool hasUsableControl() const;
 
     // The time stamp of the input that was being handled when the window was shown (0 if none),
     // and whether it was a click.
