@@ -76,6 +76,11 @@ lap "checks"
 
 # shellcheck source=scripts/windows-wine.sh
 source scripts/windows-wine.sh
+# From here on Wine runs: its server and programs end with this script, interruption included.
+# (The virtual displays are xvfb-run's and the real-X driver's, which end their own.)
+trap wine_cleanup EXIT
+trap 'exit 130' INT
+trap 'exit 143' TERM
 echo "== tests under Wine"
 # Wine draws into an X display even for programs that show nothing of their own.
 xvfb-run --auto-servernum --server-args="-screen 0 1024x768x24 -dpi 96 -nolisten tcp" \
@@ -95,7 +100,7 @@ tests/realx/keyboard_walk.sh --artifacts "$build/walk" -- wine "$exe"
 if [ "$screenshot" = 1 ]; then
     tools/windows-screenshot.sh "$exe" docs/screenshots/windows/game-pick.png
 fi
-wineserver -k 2>/dev/null || true
+wine_cleanup
 lap "walk"
 
 echo "== package"
