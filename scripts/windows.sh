@@ -6,7 +6,7 @@
 #      carries its version information;
 #   4. the test suites of what differs on Windows (ctest label "wine"), run under Wine; with
 #      --all-suites every suite (Wine builds windows slowly: about half an hour more);
-#   5. the program walked under Wine as a keyboard user (tests/realx/keyboard_walk.sh);
+#   5. the program walked under Wine as a keyboard user (tests/realx/driver.sh keyboard-walk);
 #   6. the .zip package: spawnsmith.exe, the licence and a read-me.
 # Usage:  scripts/windows.sh [--all-suites] [--screenshot]
 #         --screenshot also refreshes docs/screenshots/windows/game-pick.png
@@ -96,7 +96,7 @@ xvfb-run --auto-servernum --server-args="-screen 0 1024x768x24 -dpi 96 -nolisten
 lap "tests"
 
 echo "== keyboard walk under Wine"
-tests/realx/keyboard_walk.sh --artifacts "$build/walk" -- wine "$exe"
+tests/realx/driver.sh --artifacts "$build/walk" keyboard-walk -- wine "$exe"
 if [ "$screenshot" = 1 ]; then
     tools/windows-screenshot.sh "$exe" docs/screenshots/windows/game-pick.png
 fi
