@@ -22,7 +22,7 @@ source "$here/../../scripts/skipped.sh"
 
 # name | the program fault it catches
 SCENARIOS=(
-    "held-key|a held Enter on Generate presses again in the result screen (Exit, then Yes)"
+    "held-key|a held Enter on Generate acts again in the result screen (types, or Exit and Yes)"
     "double-click|the second click of a double click on Generate acts on the result screen"
     "queued-clicks|clicks queued while the program was busy act on a screen already unloaded"
     "dialog-front|a dialog is not brought back to the front when its locked screen is clicked"

@@ -5,13 +5,13 @@
 # XDG_SESSION_TYPE=wayland, DISPLAY where XWayland is offered; no QT_QPA_PLATFORM):
 # - with XWayland it is an X11 client: its windows are X windows on XWayland's display, which the
 #   compositor shows;
-# - the user's QT_QPA_PLATFORM or -platform option still wins;
-# - when XWayland is announced but cannot be reached, Qt falls back to Wayland;
 # - without XWayland it is a native Wayland client (an xdg_toplevel in the compositor's scene);
 # - without Qt's Wayland plugin (Debian's qt6-wayland) XWayland still serves it, and with
 #   neither Qt says why and the program ends instead of hanging.
 # Which plugin Qt tried and loaded is read from Qt's own log (qt.qpa.plugin); the compositor's
-# scene comes from weston-debug over Weston's debug protocol.
+# scene comes from weston-debug over Weston's debug protocol. Which platforms the program asks
+# Qt for, the user's QT_QPA_PLATFORM and -platform included, tests/qtplatformchoice_test.cpp
+# proves without a compositor; here Qt and a real compositor act on that choice.
 #
 # Usage: run.sh PROGRAM QT_PLUGIN_DIR
 # QT_PLUGIN_DIR is the folder of Qt's plugins the program loads (platforms/ is in it).
@@ -19,6 +19,8 @@
 # (skipped) with the reason when the compositor or XWayland cannot start on this machine.
 
 set -uo pipefail
+# shellcheck source=scripts/skipped.sh
+source "$(dirname "$0")/../../scripts/skipped.sh"
 
 if [ $# -ne 2 ]; then
     echo "usage: $0 PROGRAM QT_PLUGIN_DIR" >&2
@@ -27,10 +29,10 @@ fi
 APP=$(realpath "$1")
 QT_PLATFORMS=$2/platforms
 for plugin in libqxcb.so libqwayland-generic.so; do
-    [ -f "$QT_PLATFORMS/$plugin" ] || { echo "SKIP: $QT_PLATFORMS/$plugin is missing"; exit 77; }
+    [ -f "$QT_PLATFORMS/$plugin" ] || skipped wayland_session "$QT_PLATFORMS/$plugin is missing"
 done
 for tool in weston Xwayland weston-debug xwininfo xprop; do
-    command -v "$tool" >/dev/null || { echo "SKIP: $tool is missing"; exit 77; }
+    command -v "$tool" >/dev/null || skipped wayland_session "$tool is missing"
 done
 
 TMP=$(mktemp -d "${TMPDIR:-/tmp}/wayland-test.XXXXXX")
@@ -110,17 +112,15 @@ start_weston() {
     WESTON_PID=$!
     wait_for 20 weston_ready_or_gone "$1"
     if ! weston_ready "$1"; then
-        echo "SKIP: the headless Weston compositor did not start ($*):"
         tail -n 20 "$TMP/weston.out" "$TMP/weston.log" 2>/dev/null
-        exit 77
+        skipped wayland_session "the headless Weston compositor did not start ($*)"
     fi
     XDISPLAY=""
     [ "$1" = xwayland ] || return 0
     XDISPLAY=$(grep -o 'xserver listening on display :[0-9]*' "$TMP/weston.log" | grep -o ':[0-9]*$')
     if ! timeout 10 env DISPLAY="$XDISPLAY" xprop -root _XKB_RULES_NAMES >/dev/null 2>&1; then
-        echo "SKIP: XWayland did not answer on $XDISPLAY:"
         tail -n 20 "$TMP/weston.log"
-        exit 77
+        skipped wayland_session "XWayland did not answer on $XDISPLAY"
     fi
 }
 
@@ -131,30 +131,19 @@ scene() {
 
 # --- the program ---------------------------------------------------------------------------
 
-# start_app [NAME=VALUE...] [-- ARG...]: starts the program in a clean environment of a Wayland
-# session (with DISPLAY where XWayland runs), plus the given variables and arguments. With
-# APP_IN_SHELL=1 it runs under a shell that reports its end as an exit status, so that an abort
-# expected of it leaves no message from bash in the test's output.
+# start_app: starts the program (APP_PROGRAM, by default the one under test) in the clean
+# environment of a Wayland session, with DISPLAY where XWayland runs. With APP_IN_SHELL=1 it runs
+# under a shell that reports its end as an exit status, so that an abort expected of it leaves no
+# message from bash in the test's output.
 start_app() {
     end_process "$APP_PID"
-    local vars=() args=()
-    while [ $# -gt 0 ]; do
-        if [ "$1" = -- ]; then
-            shift
-            args=("$@")
-            break
-        fi
-        vars+=("$1")
-        shift
-    done
     local session=(XDG_SESSION_TYPE=wayland WAYLAND_DISPLAY="$SOCKET")
     [ -n "$XDISPLAY" ] && session+=(DISPLAY="$XDISPLAY")
     local shell=()
     [ "${APP_IN_SHELL:-0}" = 1 ] && shell=(sh -c '"$@"; exit $?' sh)
-    : >"$TMP/app.log"
     env -i PATH="$PATH" HOME="$TMP/home" LANG=C.UTF-8 XDG_RUNTIME_DIR="$RUNTIME" \
-        "${session[@]}" QT_LOGGING_RULES="qt.qpa.plugin=true" "${vars[@]}" \
-        "${shell[@]}" "${APP_PROGRAM:-$APP}" "${args[@]}" >"$TMP/app.log" 2>&1 &
+        "${session[@]}" QT_LOGGING_RULES="qt.qpa.plugin=true" \
+        "${shell[@]}" "${APP_PROGRAM:-$APP}" >"$TMP/app.log" 2>&1 &
     APP_PID=$!
 }
 
@@ -234,24 +223,6 @@ xwayland_preferred() {
     comes_up_on_x11 && expect_platform "xcb;wayland" xcb
 }
 
-user_variable_wins() {
-    start_app QT_QPA_PLATFORM=wayland
-    comes_up_on_wayland && expect_platform wayland wayland
-}
-
-# The program's own choice goes first on the command line, the user's option after it.
-user_option_wins() {
-    start_app -- -platform wayland
-    comes_up_on_wayland && expect_platform wayland wayland
-}
-
-# DISPLAY names an X server that is not there: Qt's X11 platform fails, Wayland takes over.
-falls_back_to_wayland() {
-    XDISPLAY=:9999 start_app
-    comes_up_on_wayland && expect_platform "xcb;wayland" wayland &&
-        expect_log 'could not connect to display :9999'
-}
-
 # The program as it runs where qt6-wayland is not installed: a copy of it next to a qt.conf that
 # points Qt at a plugin folder with the X11 platform alone (Qt reads qt.conf from the program's
 # folder).
@@ -314,9 +285,6 @@ run_case() {
 start_weston xwayland
 echo "Weston $(weston --version 2>&1 | grep -o '[0-9.]*$') with XWayland on $XDISPLAY"
 run_case "with XWayland: X11 first" xwayland_preferred
-run_case "with XWayland: QT_QPA_PLATFORM=wayland wins" user_variable_wins
-run_case "with XWayland: -platform wayland wins" user_option_wins
-run_case "XWayland unreachable: falls back to Wayland" falls_back_to_wayland
 run_case "with XWayland, no Wayland plugin: X11" xwayland_without_wayland_plugin
 
 start_weston no-xwayland
