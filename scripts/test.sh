@@ -69,7 +69,7 @@ echo "== build and test (at ${SECONDS}s)"
 cmake -S . -B build/test -G Ninja -DCMAKE_BUILD_TYPE=Debug -DSPAWNSMITH_WERROR=ON >/dev/null
 cat build/test/skipped-checks.txt >>"$SPAWNSMITH_SKIP_LOG"
 cmake --build build/test
-ctest --test-dir build/test --output-on-failure -j2
+scripts/interruptible.sh ctest --test-dir build/test --output-on-failure -j2
 
 # Further stages live in scripts/test.d/, run in name order.
 for stage in scripts/test.d/*.sh; do

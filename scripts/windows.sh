@@ -83,7 +83,7 @@ trap 'exit 130' INT
 trap 'exit 143' TERM
 echo "== tests under Wine"
 # Wine draws into an X display even for programs that show nothing of their own.
-xvfb-run --auto-servernum --server-args="-screen 0 1024x768x24 -dpi 96 -nolisten tcp" \
+scripts/interruptible.sh xvfb-run --auto-servernum --server-args="-screen 0 1024x768x24 -dpi 96 -nolisten tcp" \
     bash -c 'source scripts/windows-wine.sh && wine_prefix && status=0 &&
              ctest --test-dir "$1" --output-on-failure -j2 "${@:2}" || status=$?
              wineserver -k || true; exit "$status"' _ "$build" "${suites[@]}" || {
