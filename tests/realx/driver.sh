@@ -395,8 +395,6 @@ scenario_keyboard-walk() {
     [ "$APP_STATUS" = 0 ] || fail "the program ended with status $APP_STATUS"
 }
 
-# Sourced (tools/windows-screenshot.sh does), the driver only lends its functions.
-[ "${BASH_SOURCE[0]}" = "$0" ] || return 0
 main() {
     artifacts=${REALX_ARTIFACTS:-$PWD/realx-artifacts}
     chosen=()
@@ -438,4 +436,6 @@ main() {
     echo "$passed passed, $failures failed"
     [ "$failures" = 0 ]
 }
-main "$@"
+
+# Sourced (tools/windows-screenshot.sh does), the driver only lends its functions.
+[ "${BASH_SOURCE[0]}" != "$0" ] || main "$@"
