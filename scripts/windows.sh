@@ -8,8 +8,9 @@
 #      --all-suites every suite (Wine builds windows slowly: about half an hour more);
 #   5. the program walked under Wine as a keyboard user (tests/realx/driver.sh keyboard-walk);
 #   6. the .zip package: spawnsmith.exe, the licence and a read-me.
-# Usage:  scripts/windows.sh [--all-suites] [--screenshot]
+# Usage:  scripts/windows.sh [--all-suites] [--screenshot] [--walks N]
 #         --screenshot also refreshes docs/screenshots/windows/game-pick.png
+#         --walks N    walks N times in a row (each on a fresh display), to show it is steady
 # Prints: progress; the path of spawnsmith.exe as the last line.
 # Env:    SPAWNSMITH_CACHE  where the Windows Qt and the Wine prefix are kept
 #                           (default: ${XDG_CACHE_HOME:-~/.cache}/spawnsmith)
@@ -18,12 +19,15 @@ cd "$(dirname "$0")/.."
 
 screenshot=0
 suites=(-L wine)
-for option in "$@"; do
-    case $option in
+walks=1
+while [ $# -gt 0 ]; do
+    case $1 in
     --screenshot) screenshot=1 ;;
     --all-suites) suites=() ;;
-    *) echo "usage: scripts/windows.sh [--all-suites] [--screenshot]" >&2; exit 2 ;;
+    --walks) walks=$2; shift ;;
+    *) echo "usage: scripts/windows.sh [--all-suites] [--screenshot] [--walks N]" >&2; exit 2 ;;
     esac
+    shift
 done
 
 start=$SECONDS
@@ -96,7 +100,8 @@ scripts/interruptible.sh xvfb-run --auto-servernum --server-args="-screen 0 1024
 lap "tests"
 
 echo "== keyboard walk under Wine"
-tests/realx/driver.sh --artifacts "$build/walk" keyboard-walk -- wine "$exe"
+mapfile -t scenarios < <(yes keyboard-walk | head -n "$walks")
+tests/realx/driver.sh --artifacts "$build/walk" "${scenarios[@]}" -- wine "$exe"
 if [ "$screenshot" = 1 ]; then
     tools/windows-screenshot.sh "$exe" docs/screenshots/windows/game-pick.png
 fi
