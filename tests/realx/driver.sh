@@ -140,7 +140,8 @@ app_idle() {
 # The managed windows, "ID<TAB>CAPTION" a line (ID in decimal), bottom of the stack first.
 windows() {
     local id
-    for id in $(xprop -root -notype _NET_CLIENT_LIST_STACKING 2>/dev/null | grep -o '0x[0-9a-f]*'); do
+    for id in $(xprop -root -notype _NET_CLIENT_LIST_STACKING 2>/dev/null | grep -o '0x[0-9a-f]*')
+    do
         printf '%d\t%s\n' "$id" "$(xdotool getwindowname "$id" 2>/dev/null)"
     done
 }
@@ -157,7 +158,8 @@ is_active() { [ "$(active_caption)" = "$1" ]; }
 # active CAPTION [SECONDS]: waits until that window is the active one, so keys go to it.
 active() {
     wait_for "${2:-10}" is_active "$1" && return 0
-    fail "\"$1\" is not active within ${2:-10} s; active: \"$(active_caption)\"; on screen: $(captions)"
+    fail "\"$1\" is not active within ${2:-10} s; active: \"$(active_caption)\";" \
+        "on screen: $(captions)"
 }
 # Waits until the program is idle and the windows and the active one stay the same over three
 # looks 100 ms apart (at most 5 s): before checking that something did NOT happen.
@@ -199,7 +201,8 @@ work_area() { xprop -root -notype _NET_WORKAREA | grep -o '[0-9, ]*$' | tr -d , 
 map_state() { xwininfo -id "$1" 2>/dev/null | awk '/Map State/ { print $3 }'; }
 # above UPPER LOWER: window UPPER is stacked above window LOWER.
 above() {
-    windows | awk -F'\t' -v u="$1" -v l="$2" '$1 == l { seen = 1 } $1 == u { up = seen } END { exit !up }'
+    windows | awk -F'\t' -v u="$1" -v l="$2" \
+        '$1 == l { seen = 1 } $1 == u { up = seen } END { exit !up }'
 }
 
 # --- input ----------------------------------------------------------------------------------
@@ -216,11 +219,13 @@ hold() {
 # a negative Y counts from its bottom.
 click() {
     local id x y w h
-    id=$(window_id "$1") && read -r x y w h < <(client "$id") || { fail "no window \"$1\""; return; }
-    local at_y=$3
-    [ "$at_y" -ge 0 ] || at_y=$((h + at_y))
-    xdotool mousemove "$((x + $2))" "$((y + at_y))"
-    wait_for 2 eval "[ \"\$(xdotool getmouselocation | cut -d' ' -f1,2)\" = 'x:$((x + $2)) y:$((y + at_y))' ]"
+    id=$(window_id "$1") && read -r x y w h < <(client "$id") ||
+        { fail "no window \"$1\""; return; }
+    local at_x=$((x + $2)) at_y=$((y + $3))
+    [ "$3" -ge 0 ] || at_y=$((at_y + h))
+    xdotool mousemove "$at_x" "$at_y"
+    # (xdotool's own --sync waits for a movement, and so for seconds when there is none.)
+    wait_for 2 eval '[ "$(xdotool getmouselocation | cut -d" " -f1,2)" = "x:$at_x y:$at_y" ]'
     xdotool click --repeat "${4:-1}" --delay 80 1
 }
 # copied EXPECTED: selects all of the focused box, copies it and compares the clipboard's text,
@@ -349,13 +354,17 @@ centred() {
     local dx=$((2 * fx + fw - 2 * ax - aw)) dy=$((2 * fy + fh - 2 * ay - ah))
     [ "${dx#-}" -le 2 ] && [ "${dy#-}" -le 2 ]
 }
+is_centred() {
+    wait_for 2 centred "$1" && return 0
+    fail "\"$1\" with its frame at $(framed "$(window_id "$1")") (x y w h) is not centred" \
+        "on the work area $(work_area)"
+}
 # Centred with its frame: a screen and the dialog over it. On a screen smaller than the
 # window, its frame's top-left corner (title bar, close box) stays on the screen.
 scenario_placement() {
     launch || return
-    wait_for 2 centred "$PICK" || { fail "\"$PICK\" at $(framed "$(window_id "$PICK")") is not centred on $(work_area)"; return; }
-    keys Tab Tab Tab Return && active "$EXIT_DIALOG" || return
-    wait_for 2 centred "$EXIT_DIALOG" || { fail "\"$EXIT_DIALOG\" at $(framed "$(window_id "$EXIT_DIALOG")") is not centred on $(work_area)"; return; }
+    is_centred "$PICK" || return
+    keys Tab Tab Tab Return && active "$EXIT_DIALOG" && is_centred "$EXIT_DIALOG" || return
     start_display 640x480
     launch || return
     local fx fy ax ay
@@ -411,7 +420,10 @@ main() {
         printf '%s\n' "${SCENARIOS[@]%%|*}"
         exit 0
     fi
-    [ $# -gt 0 ] || { echo "usage: $0 [--artifacts DIR] [SCENARIO...] -- PROGRAM [ARG...]" >&2; exit 2; }
+    if [ $# -eq 0 ]; then
+        echo "usage: $0 [--artifacts DIR] [--list] [SCENARIO...] -- PROGRAM [ARG...]" >&2
+        exit 2
+    fi
     APP=("$@")
     [ ${#chosen[@]} -gt 0 ] || chosen=("${SCENARIOS[@]%%|*}")
 
