@@ -44,10 +44,7 @@ mkdir -m 700 "$RUNTIME" "$TMP/home"
 WESTON_PID=""
 APP_PID=""
 XDISPLAY=""
-PASSED=0
-FAILED=0
 CASE=""
-CASE_FAILED=0
 # An aborting program (the case without any usable plugin) leaves no core file behind.
 ulimit -c 0
 
@@ -175,54 +172,6 @@ shown_anywhere_or_gone() {
 
 # --- cases ---------------------------------------------------------------------------------
 
-fail() {
-    if [ "$CASE_FAILED" = 0 ]; then
-        CASE_FAILED=1
-        echo "FAIL $CASE: $*"
-        echo "     the program's output:"
-        sed 's/^/       /' "$TMP/app.log"
-    fi
-    return 1
-}
-
-# expect_log TEXT: the program's output has this line part.
-expect_log() {
-    grep -qF "$1" "$TMP/app.log" || fail "its output lacks: $1"
-}
-
-# expect_platform LIST LOADED: Qt was asked for LIST and loaded LOADED.
-expect_platform() {
-    expect_log "init_platform called with pluginNamesWithArguments \"$1\"" &&
-        expect_log "Successfully loaded Qt platform plugin \"$2\""
-}
-
-# comes_up_on_x11: the game-pick screen is an X window on XWayland's display, shown by the
-# compositor, and the program goes on running.
-comes_up_on_x11() {
-    wait_for 20 shown_anywhere_or_gone
-    x_window_shown || { fail "no X window \"$CAPTION\" on $XDISPLAY"; return; }
-    wait_for 5 scene_shows_window || { fail "the compositor does not show the window"; return; }
-    ! wayland_toplevel_shown || fail "a Wayland surface \"$CAPTION\" too"
-    app_alive || fail "the program ended"
-}
-
-# comes_up_on_wayland: the game-pick screen is a Wayland toplevel, and no X window (where an X
-# server runs).
-comes_up_on_wayland() {
-    wait_for 20 shown_anywhere_or_gone
-    wayland_toplevel_shown || { fail "no Wayland toplevel \"$CAPTION\" in the scene"; return; }
-    if [ -n "$XDISPLAY" ] && x_window_shown; then
-        fail "an X window \"$CAPTION\" too"
-        return
-    fi
-    app_alive || fail "the program ended"
-}
-
-xwayland_preferred() {
-    start_app
-    comes_up_on_x11 && expect_platform "xcb;wayland" xcb
-}
-
 # The program as it runs where qt6-wayland is not installed: a copy of it next to a qt.conf that
 # points Qt at a plugin folder with the X11 platform alone (Qt reads qt.conf from the program's
 # folder).
@@ -232,65 +181,84 @@ cp "$APP" "$NO_WAYLAND_PROGRAM"
 ln -s "$QT_PLATFORMS/libqxcb.so" "$TMP/no-wayland-plugin/plugins/platforms/"
 printf '[Paths]\nPlugins=%s\n' "$TMP/no-wayland-plugin/plugins" >"$TMP/no-wayland-plugin/qt.conf"
 
-xwayland_without_wayland_plugin() {
-    APP_PROGRAM=$NO_WAYLAND_PROGRAM start_app
-    comes_up_on_x11 && expect_platform "xcb;wayland" xcb
+# Columns: the compositor (with or without XWayland); the program (as built, or without Qt's
+# Wayland plugin); where the game-pick screen comes up (x11: an X window on XWayland's display,
+# shown by the compositor; wayland: an xdg_toplevel of its own; none: the program ends with
+# Qt's reason); the platforms it asks Qt for and the one Qt loads.
+CASES=(
+    "xwayland|built|x11|xcb;wayland|xcb"
+    "xwayland|no-wayland-plugin|x11|xcb;wayland|xcb"
+    "no-xwayland|built|wayland|wayland;xcb|wayland"
+    "no-xwayland|no-wayland-plugin|none||"
+)
+
+fail() {
+    echo "FAIL $CASE: $*"
+    echo "     the program's output:"
+    sed 's/^/       /' "$TMP/app.log"
+    return 1
 }
 
-xwayland_absent() {
-    start_app
-    comes_up_on_wayland && expect_platform "wayland;xcb" wayland
+# expect_log TEXT: the program's output has this line part.
+expect_log() {
+    grep -qF "$1" "$TMP/app.log" || fail "its output lacks: $1"
 }
 
 nothing_shown() {
     ! x_window_shown && ! scene_shows_window
 }
 
-app_ended() {
-    ! app_alive
+# check_case WHERE ASKED LOADED: the program under the running compositor comes up where it
+# should, having asked Qt for ASKED and been given LOADED.
+check_case() {
+    if [ "$1" = none ]; then
+        # No window system to show anything on: Qt names the plugin it could not find, and the
+        # program ends with an error at once.
+        wait_for 10 eval '! app_alive' || { fail "the program is still running"; return; }
+        wait "$APP_PID"
+        local status=$?
+        APP_PID=""
+        [ "$status" -ne 0 ] || fail "the program ended with status 0" || return
+        expect_log 'Could not find the Qt platform plugin "wayland"'
+        return
+    fi
+    wait_for 20 shown_anywhere_or_gone
+    if [ "$1" = x11 ]; then
+        x_window_shown || { fail "no X window \"$CAPTION\" on $XDISPLAY"; return; }
+        wait_for 5 scene_shows_window || { fail "the compositor does not show it"; return; }
+        ! wayland_toplevel_shown || { fail "a Wayland surface \"$CAPTION\" too"; return; }
+    else
+        wayland_toplevel_shown || { fail "no Wayland toplevel \"$CAPTION\""; return; }
+        [ -z "$XDISPLAY" ] || ! x_window_shown || { fail "an X window \"$CAPTION\" too"; return; }
+    fi
+    app_alive || { fail "the program ended"; return; }
+    expect_log "init_platform called with pluginNamesWithArguments \"$2\"" &&
+        expect_log "Successfully loaded Qt platform plugin \"$3\""
 }
 
-# With neither XWayland nor the Wayland plugin there is no window system to show anything on:
-# Qt names the plugin it could not find, and the program ends with an error at once.
-nothing_usable() {
-    APP_PROGRAM=$NO_WAYLAND_PROGRAM APP_IN_SHELL=1 start_app
-    wait_for 10 app_ended || { fail "the program is still running"; return; }
-    wait "$APP_PID"
-    local status=$?
-    APP_PID=""
-    [ "$status" -ne 0 ] || fail "the program ended with status 0"
-    expect_log 'Could not find the Qt platform plugin "wayland"'
-}
-
-run_case() {
-    CASE=$1
-    CASE_FAILED=0
-    local start=$SECONDS
-    "$2"
-    local status=$?
-    [ "$status" -ne 0 ] && [ "$CASE_FAILED" = 0 ] && fail "the case ended with status $status"
+passed=0
+failed=0
+compositor=""
+for row in "${CASES[@]}"; do
+    IFS='|' read -r wanted program where asked loaded <<<"$row"
+    [ "$wanted" = "$compositor" ] || start_weston "$wanted"
+    compositor=$wanted
+    CASE="$compositor, program $program: comes up on $where"
+    program_path=$APP
+    [ "$program" = built ] || program_path=$NO_WAYLAND_PROGRAM
+    # Under a shell that reports its end as a status, an expected abort leaves no bash message.
+    APP_PROGRAM=$program_path APP_IN_SHELL=$([ "$where" = none ] && echo 1 || echo 0) start_app
+    if check_case "$where" "$asked" "$loaded"; then
+        passed=$((passed + 1))
+        echo "PASS $CASE"
+    else
+        failed=$((failed + 1))
+    fi
     end_process "$APP_PID"
     APP_PID=""
     # The X server and the compositor drop a client's windows once they see it gone; the next
     # case starts when they have, so that it cannot take them for its own.
     wait_for 5 nothing_shown
-    if [ "$CASE_FAILED" = 0 ]; then
-        PASSED=$((PASSED + 1))
-        echo "PASS $CASE ($((SECONDS - start)) s)"
-    else
-        FAILED=$((FAILED + 1))
-    fi
-}
-
-start_weston xwayland
-echo "Weston $(weston --version 2>&1 | grep -o '[0-9.]*$') with XWayland on $XDISPLAY"
-run_case "with XWayland: X11 first" xwayland_preferred
-run_case "with XWayland, no Wayland plugin: X11" xwayland_without_wayland_plugin
-
-start_weston no-xwayland
-echo "Weston without XWayland, DISPLAY unset"
-run_case "without XWayland: Wayland" xwayland_absent
-run_case "without XWayland or Wayland plugin: ends with Qt's reason" nothing_usable
-
-echo "$PASSED passed, $FAILED failed"
-[ "$FAILED" -eq 0 ]
+done
+echo "$passed passed, $failed failed"
+[ "$failed" -eq 0 ]
