@@ -74,7 +74,9 @@ scripts/interruptible.sh ctest --test-dir build/test --output-on-failure -j2
 # Further stages live in scripts/test.d/, run in name order.
 for stage in scripts/test.d/*.sh; do
     case $(basename "$stage") in
-    50-package.sh) [ "$package" = 1 ] || { echo "== package: not asked for (--package)"; continue; } ;;
+    50-package.sh)
+        [ "$package" = 1 ] || { echo "== package: not asked for (--package)"; continue; }
+        ;;
     60-windows.sh)
         [ "$windows" = 1 ] || { echo "== windows: not asked for (--windows)"; continue; }
         # Its own failure shows again, with its log's end, when the stage asks for it.
