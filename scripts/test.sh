@@ -31,31 +31,57 @@ done
 
 scripts/deps.sh --tests
 
+# Every check that cannot run here says so (scripts/skipped.sh, and CMake in the build folder's
+# skipped-checks.txt); the summary lists them all, and under CI a skip fails the run unless a
+# package mirror could not be reached.
+mkdir -p build
+export SPAWNSMITH_SKIP_LOG=$PWD/build/skipped.log
+: >"$SPAWNSMITH_SKIP_LOG"
+toolchain_group=""
+finish() {
+    local status=$?
+    # The toolchain runs in a process group of its own (below): end all of it, the Qt build's
+    # compilers included, not only the shell that started them.
+    [ -z "$toolchain_group" ] || kill -TERM -- "-$toolchain_group" 2>/dev/null || true
+    [ -s "$SPAWNSMITH_SKIP_LOG" ] && sort -u "$SPAWNSMITH_SKIP_LOG" | sed 's/^/SKIPPED: /'
+    if [ "$status" = 0 ] && [ "${CI:-}" = true ] &&
+        grep -qv ': package mirror unreachable' "$SPAWNSMITH_SKIP_LOG"; then
+        echo "== a check was skipped, which fails a CI run"
+        status=1
+    fi
+    exit "$status"
+}
+trap finish EXIT
+trap 'exit 130' INT
+trap 'exit 143' TERM
+
 # The Windows toolchain's first build (Qt for Windows) is the longest step by far: it starts
 # now, at the lowest priority, beside the other stages, and the Windows stage waits for it.
 if [ "$windows" = 1 ]; then
-    mkdir -p build
     toolchain_log=$PWD/build/windows-toolchain.log
     echo "== Windows toolchain: building in the background (log: $toolchain_log)"
-    nice -n 19 scripts/windows-toolchain.sh >"$toolchain_log" 2>&1 &
-    toolchain_pid=$!
-    # Stop it if this script ends early.
-    trap 'kill "$toolchain_pid" 2>/dev/null || true' EXIT
+    # setsid: its own process group, so that Ctrl+C here reaches it only through finish().
+    setsid nice -n 19 scripts/windows-toolchain.sh >"$toolchain_log" 2>&1 </dev/null &
+    toolchain_group=$!
 fi
 
 echo "== build and test (at ${SECONDS}s)"
 cmake -S . -B build/test -G Ninja -DCMAKE_BUILD_TYPE=Debug -DSPAWNSMITH_WERROR=ON >/dev/null
+cat build/test/skipped-checks.txt >>"$SPAWNSMITH_SKIP_LOG"
 cmake --build build/test
-ctest --test-dir build/test --output-on-failure -j2
+scripts/interruptible.sh ctest --test-dir build/test --output-on-failure -j2
 
 # Further stages live in scripts/test.d/, run in name order.
 for stage in scripts/test.d/*.sh; do
     case $(basename "$stage") in
-    50-package.sh) [ "$package" = 1 ] || { echo "== package: skipped (--package)"; continue; } ;;
+    50-package.sh)
+        [ "$package" = 1 ] || { echo "== package: not asked for (--package)"; continue; }
+        ;;
     60-windows.sh)
-        [ "$windows" = 1 ] || { echo "== windows: skipped (--windows)"; continue; }
+        [ "$windows" = 1 ] || { echo "== windows: not asked for (--windows)"; continue; }
         # Its own failure shows again, with its log's end, when the stage asks for it.
-        wait "$toolchain_pid" || tail -n 40 "$toolchain_log"
+        wait "$toolchain_group" || tail -n 40 "$toolchain_log"
+        toolchain_group=""
         ;;
     esac
     echo "== $(basename "$stage" .sh) (at ${SECONDS}s)"

@@ -6,10 +6,11 @@
 #      carries its version information;
 #   4. the test suites of what differs on Windows (ctest label "wine"), run under Wine; with
 #      --all-suites every suite (Wine builds windows slowly: about half an hour more);
-#   5. the program walked under Wine as a keyboard user (tests/realx/keyboard_walk.sh);
+#   5. the program walked under Wine as a keyboard user (tests/realx/driver.sh keyboard-walk);
 #   6. the .zip package: spawnsmith.exe, the licence and a read-me.
-# Usage:  scripts/windows.sh [--all-suites] [--screenshot]
+# Usage:  scripts/windows.sh [--all-suites] [--screenshot] [--walks N]
 #         --screenshot also refreshes docs/screenshots/windows/game-pick.png
+#         --walks N    walks N times in a row (each on a fresh display), to show it is steady
 # Prints: progress; the path of spawnsmith.exe as the last line.
 # Env:    SPAWNSMITH_CACHE  where the Windows Qt and the Wine prefix are kept
 #                           (default: ${XDG_CACHE_HOME:-~/.cache}/spawnsmith)
@@ -18,12 +19,15 @@ cd "$(dirname "$0")/.."
 
 screenshot=0
 suites=(-L wine)
-for option in "$@"; do
-    case $option in
+walks=1
+while [ $# -gt 0 ]; do
+    case $1 in
     --screenshot) screenshot=1 ;;
     --all-suites) suites=() ;;
-    *) echo "usage: scripts/windows.sh [--all-suites] [--screenshot]" >&2; exit 2 ;;
+    --walks) walks=$2; shift ;;
+    *) echo "usage: scripts/windows.sh [--all-suites] [--screenshot] [--walks N]" >&2; exit 2 ;;
     esac
+    shift
 done
 
 start=$SECONDS
@@ -76,9 +80,14 @@ lap "checks"
 
 # shellcheck source=scripts/windows-wine.sh
 source scripts/windows-wine.sh
+# From here on Wine runs: its server and programs end with this script, interruption included.
+# (The virtual displays are xvfb-run's and the real-X driver's, which end their own.)
+trap wine_cleanup EXIT
+trap 'exit 130' INT
+trap 'exit 143' TERM
 echo "== tests under Wine"
 # Wine draws into an X display even for programs that show nothing of their own.
-xvfb-run --auto-servernum --server-args="-screen 0 1024x768x24 -dpi 96 -nolisten tcp" \
+scripts/interruptible.sh xvfb-run --auto-servernum --server-args="-screen 0 1024x768x24 -dpi 96 -nolisten tcp" \
     bash -c 'source scripts/windows-wine.sh && wine_prefix && status=0 &&
              ctest --test-dir "$1" --output-on-failure -j2 "${@:2}" || status=$?
              wineserver -k || true; exit "$status"' _ "$build" "${suites[@]}" || {
@@ -91,11 +100,12 @@ xvfb-run --auto-servernum --server-args="-screen 0 1024x768x24 -dpi 96 -nolisten
 lap "tests"
 
 echo "== keyboard walk under Wine"
-tests/realx/keyboard_walk.sh --artifacts "$build/walk" -- wine "$exe"
+mapfile -t scenarios < <(yes keyboard-walk | head -n "$walks")
+tests/realx/driver.sh --artifacts "$build/walk" "${scenarios[@]}" -- wine "$exe"
 if [ "$screenshot" = 1 ]; then
     tools/windows-screenshot.sh "$exe" docs/screenshots/windows/game-pick.png
 fi
-wineserver -k 2>/dev/null || true
+wine_cleanup
 lap "walk"
 
 echo "== package"

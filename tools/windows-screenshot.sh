@@ -10,20 +10,15 @@ picture=$(realpath -m "$2")
 
 # shellcheck source=scripts/windows-wine.sh
 source "$repo/scripts/windows-wine.sh"
-# shellcheck source=tests/realx/lib.sh
-source "$repo/tests/realx/lib.sh"
-rx_init -- wine "$exe"
-rx_start_display 1024x768
-
-shoot() {
-    rx_launch || return
-    rx_settle
-    local id x y w h
-    id=$(rx_window_id "Spawnsmith | GTA Pick")
-    read -r x y w h < <(rx_frame_geometry "$id") || { rx_fail "no frame geometry"; return; }
-    /usr/bin/import -window root -crop "${w}x$h+$x+$y" +repage -strip "$picture" ||
-        rx_fail "import could not take the picture"
-    echo "wrote $picture (${w}x$h)"
-}
-rx_case "the game-pick screen under Wine" shoot
-rx_finish
+# shellcheck source=tests/realx/driver.sh
+source "$repo/tests/realx/driver.sh"
+APP=(wine "$exe")
+artifacts=$(dirname "$picture") scenario=windows-screenshot fault="none: a picture, not a check"
+setup
+start_display 1024x768
+launch || exit 1
+settle
+read -r x y w h < <(framed "$(window_id "$PICK")") || { echo "no frame geometry" >&2; exit 1; }
+/usr/bin/import -window root -crop "${w}x$h+$x+$y" +repage -strip "$picture" ||
+    { echo "import could not take the picture" >&2; exit 1; }
+echo "wrote $picture (${w}x$h)"

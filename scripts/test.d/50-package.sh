@@ -20,6 +20,29 @@ export DEBIAN_FRONTEND=noninteractive
 
 app_id=app.spawnsmith.Spawnsmith
 build=build/package
+root=$build/debian12
+source scripts/skipped.sh
+
+# Whatever happens, interruption included, the package leaves this system again and the bare
+# Debian goes: its mounts first (debootstrap mounts /proc and /sys while it works), then its
+# files, on this file system only.
+installed=0
+cleanup() {
+    local status=$?
+    if [ "$installed" = 1 ]; then
+        quietly $sudo apt-get remove -y spawnsmith || true
+    fi
+    if [ -d "$root" ]; then
+        findmnt -Rrn -o TARGET --target "$PWD/$root" 2>/dev/null | grep "^$PWD/$root/" |
+            sort -r | xargs -r $sudo umount -l 2>/dev/null || true
+        $sudo rm -rf --one-file-system "$root"
+    fi
+    exit "$status"
+}
+trap cleanup EXIT
+trap 'exit 130' INT
+trap 'exit 143' TERM
+
 fail() {
     echo "package: $*" >&2
     exit 1
@@ -82,6 +105,7 @@ for entry in "${stated[@]}"; do
 done
 
 echo "-- installing $(basename "$deb") (at ${SECONDS}s)"
+installed=1
 quietly $sudo apt-get install -y "./$deb"
 mapfile -t owned < <(dpkg-query -L spawnsmith)
 
@@ -133,6 +157,7 @@ status=0
 
 echo "-- removing the package (at ${SECONDS}s)"
 quietly $sudo apt-get remove -y spawnsmith
+installed=0
 state=$(dpkg-query -W -f='${db:Status-Status}' spawnsmith 2>/dev/null || true)
 case "$state" in
 "" | not-installed) ;;
@@ -146,10 +171,16 @@ left=$(find /usr -iname '*spawnsmith*' 2>/dev/null)
 [ -z "$left" ] || fail "left behind: $left"
 
 echo "-- the same in a bare Debian 12 (at ${SECONDS}s)"
-root=$build/debian12
-$sudo rm -rf "$root"
-if ! quietly $sudo debootstrap --variant=minbase bookworm "$root" http://deb.debian.org/debian; then
-    echo "package: SKIPPED the bare Debian 12 check: debootstrap could not fetch the base system"
+mirror=http://deb.debian.org/debian
+$sudo rm -rf --one-file-system "$root"
+if ! quietly $sudo debootstrap --variant=minbase bookworm "$root" "$mirror"; then
+    # Only an unreachable mirror excuses the check; any other failure of debootstrap is one.
+    host=${mirror#http://}
+    host=${host%%/*}
+    if timeout 20 bash -c "exec 3<>/dev/tcp/$host/80" 2>/dev/null; then
+        fail "debootstrap could not make a bare Debian 12 although $host answers"
+    fi
+    skip "bare Debian 12 package check" "package mirror unreachable ($host)"
 else
     $sudo cp "$deb" "$root/tmp/"
     in_root() { $sudo chroot "$root" /usr/bin/env -i PATH=/usr/sbin:/usr/bin:/sbin:/bin \
@@ -163,6 +194,5 @@ else
     quietly in_root apt-get remove -y spawnsmith
     left=$(in_root find /usr -iname '*spawnsmith*')
     [ -z "$left" ] || fail "left behind in a bare Debian 12: $left"
-    $sudo rm -rf "$root"
 fi
 echo "package: built, validated, installed, started and removed cleanly"

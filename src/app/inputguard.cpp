@@ -9,6 +9,8 @@
 #include <QMouseEvent>
 #include <QStyleHints>
 
+#include <algorithm>
+
 namespace spawnsmith {
 namespace {
 
@@ -83,10 +85,14 @@ bool InputGuard::dropKey(Window* window, QWidget* receiver, QEvent* event) {
     // On Windows Qt marks a press as a repeat when it saw no release since the key's last press.
     // Wine loses the release of a key whose press opened a new window, and the key's next press
     // would count as a repeat. A held key repeats within a keyboard's longest delay (a second on
-    // Windows), so a "repeat" that comes later is a new press.
+    // Windows), and only while no other key has gone down since (a keyboard repeats the key
+    // pressed last), so a "repeat" that comes later, or after another key, is a new press.
     const quint64 previous = m_lastPressTime.value(code, 0);
     const bool stale = time != 0 && previous != 0 && time > previous + longestRepeatDelayMs;
-    const bool repeat = markedRepeat && !stale;
+    const bool otherKeySince = time != 0 && previous != 0 &&
+                               std::any_of(m_lastPressTime.cbegin(), m_lastPressTime.cend(),
+                                           [&](quint64 pressed) { return pressed > previous; });
+    const bool repeat = markedRepeat && !stale && !otherKeySince;
     if (time != 0)
         m_lastPressTime.insert(code, time);
     if (!repeat) {

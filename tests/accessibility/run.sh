@@ -9,13 +9,14 @@ set -euo pipefail
 
 skip=77
 here="$(cd "$(dirname "$0")" && pwd)"
+# shellcheck source=scripts/skipped.sh
+source "$here/../../scripts/skipped.sh"
 launcher=/usr/libexec/at-spi-bus-launcher
 # Debian's pyatspi is installed for Debian's own interpreter, not for one earlier on PATH.
 python=/usr/bin/python3
 
 skipping() {
-    echo "SKIP: $*"
-    exit "$skip"
+    skipped accessibility_test "$*"
 }
 
 if [ "${1:-}" != --inside ]; then
@@ -107,5 +108,5 @@ await dbus-send --bus="$address" --print-reply --dest=org.a11y.atspi.Registry \
 # Qt's bridge joins the accessibility bus even without a screen reader running.
 export QT_QPA_PLATFORM=xcb QT_ACCESSIBILITY=1 QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
 status=0
-"$python" "$here/a11y_test.py" "$program" || status=$?
+PYTHONDONTWRITEBYTECODE=1 "$python" "$here/a11y_test.py" "$program" || status=$?
 exit "$status"

@@ -5,13 +5,13 @@
 # XDG_SESSION_TYPE=wayland, DISPLAY where XWayland is offered; no QT_QPA_PLATFORM):
 # - with XWayland it is an X11 client: its windows are X windows on XWayland's display, which the
 #   compositor shows;
-# - the user's QT_QPA_PLATFORM or -platform option still wins;
-# - when XWayland is announced but cannot be reached, Qt falls back to Wayland;
 # - without XWayland it is a native Wayland client (an xdg_toplevel in the compositor's scene);
 # - without Qt's Wayland plugin (Debian's qt6-wayland) XWayland still serves it, and with
 #   neither Qt says why and the program ends instead of hanging.
 # Which plugin Qt tried and loaded is read from Qt's own log (qt.qpa.plugin); the compositor's
-# scene comes from weston-debug over Weston's debug protocol.
+# scene comes from weston-debug over Weston's debug protocol. Which platforms the program asks
+# Qt for, the user's QT_QPA_PLATFORM and -platform included, tests/qtplatformchoice_test.cpp
+# proves without a compositor; here Qt and a real compositor act on that choice.
 #
 # Usage: run.sh PROGRAM QT_PLUGIN_DIR
 # QT_PLUGIN_DIR is the folder of Qt's plugins the program loads (platforms/ is in it).
@@ -19,6 +19,8 @@
 # (skipped) with the reason when the compositor or XWayland cannot start on this machine.
 
 set -uo pipefail
+# shellcheck source=scripts/skipped.sh
+source "$(dirname "$0")/../../scripts/skipped.sh"
 
 if [ $# -ne 2 ]; then
     echo "usage: $0 PROGRAM QT_PLUGIN_DIR" >&2
@@ -27,10 +29,10 @@ fi
 APP=$(realpath "$1")
 QT_PLATFORMS=$2/platforms
 for plugin in libqxcb.so libqwayland-generic.so; do
-    [ -f "$QT_PLATFORMS/$plugin" ] || { echo "SKIP: $QT_PLATFORMS/$plugin is missing"; exit 77; }
+    [ -f "$QT_PLATFORMS/$plugin" ] || skipped wayland_session "$QT_PLATFORMS/$plugin is missing"
 done
 for tool in weston Xwayland weston-debug xwininfo xprop; do
-    command -v "$tool" >/dev/null || { echo "SKIP: $tool is missing"; exit 77; }
+    command -v "$tool" >/dev/null || skipped wayland_session "$tool is missing"
 done
 
 TMP=$(mktemp -d "${TMPDIR:-/tmp}/wayland-test.XXXXXX")
@@ -42,10 +44,7 @@ mkdir -m 700 "$RUNTIME" "$TMP/home"
 WESTON_PID=""
 APP_PID=""
 XDISPLAY=""
-PASSED=0
-FAILED=0
 CASE=""
-CASE_FAILED=0
 # An aborting program (the case without any usable plugin) leaves no core file behind.
 ulimit -c 0
 
@@ -110,17 +109,15 @@ start_weston() {
     WESTON_PID=$!
     wait_for 20 weston_ready_or_gone "$1"
     if ! weston_ready "$1"; then
-        echo "SKIP: the headless Weston compositor did not start ($*):"
         tail -n 20 "$TMP/weston.out" "$TMP/weston.log" 2>/dev/null
-        exit 77
+        skipped wayland_session "the headless Weston compositor did not start ($*)"
     fi
     XDISPLAY=""
     [ "$1" = xwayland ] || return 0
     XDISPLAY=$(grep -o 'xserver listening on display :[0-9]*' "$TMP/weston.log" | grep -o ':[0-9]*$')
     if ! timeout 10 env DISPLAY="$XDISPLAY" xprop -root _XKB_RULES_NAMES >/dev/null 2>&1; then
-        echo "SKIP: XWayland did not answer on $XDISPLAY:"
         tail -n 20 "$TMP/weston.log"
-        exit 77
+        skipped wayland_session "XWayland did not answer on $XDISPLAY"
     fi
 }
 
@@ -131,30 +128,19 @@ scene() {
 
 # --- the program ---------------------------------------------------------------------------
 
-# start_app [NAME=VALUE...] [-- ARG...]: starts the program in a clean environment of a Wayland
-# session (with DISPLAY where XWayland runs), plus the given variables and arguments. With
-# APP_IN_SHELL=1 it runs under a shell that reports its end as an exit status, so that an abort
-# expected of it leaves no message from bash in the test's output.
+# start_app: starts the program (APP_PROGRAM, by default the one under test) in the clean
+# environment of a Wayland session, with DISPLAY where XWayland runs. With APP_IN_SHELL=1 it runs
+# under a shell that reports its end as an exit status, so that an abort expected of it leaves no
+# message from bash in the test's output.
 start_app() {
     end_process "$APP_PID"
-    local vars=() args=()
-    while [ $# -gt 0 ]; do
-        if [ "$1" = -- ]; then
-            shift
-            args=("$@")
-            break
-        fi
-        vars+=("$1")
-        shift
-    done
     local session=(XDG_SESSION_TYPE=wayland WAYLAND_DISPLAY="$SOCKET")
     [ -n "$XDISPLAY" ] && session+=(DISPLAY="$XDISPLAY")
     local shell=()
     [ "${APP_IN_SHELL:-0}" = 1 ] && shell=(sh -c '"$@"; exit $?' sh)
-    : >"$TMP/app.log"
     env -i PATH="$PATH" HOME="$TMP/home" LANG=C.UTF-8 XDG_RUNTIME_DIR="$RUNTIME" \
-        "${session[@]}" QT_LOGGING_RULES="qt.qpa.plugin=true" "${vars[@]}" \
-        "${shell[@]}" "${APP_PROGRAM:-$APP}" "${args[@]}" >"$TMP/app.log" 2>&1 &
+        "${session[@]}" QT_LOGGING_RULES="qt.qpa.plugin=true" \
+        "${shell[@]}" "${APP_PROGRAM:-$APP}" >"$TMP/app.log" 2>&1 &
     APP_PID=$!
 }
 
@@ -186,72 +172,6 @@ shown_anywhere_or_gone() {
 
 # --- cases ---------------------------------------------------------------------------------
 
-fail() {
-    if [ "$CASE_FAILED" = 0 ]; then
-        CASE_FAILED=1
-        echo "FAIL $CASE: $*"
-        echo "     the program's output:"
-        sed 's/^/       /' "$TMP/app.log"
-    fi
-    return 1
-}
-
-# expect_log TEXT: the program's output has this line part.
-expect_log() {
-    grep -qF "$1" "$TMP/app.log" || fail "its output lacks: $1"
-}
-
-# expect_platform LIST LOADED: Qt was asked for LIST and loaded LOADED.
-expect_platform() {
-    expect_log "init_platform called with pluginNamesWithArguments \"$1\"" &&
-        expect_log "Successfully loaded Qt platform plugin \"$2\""
-}
-
-# comes_up_on_x11: the game-pick screen is an X window on XWayland's display, shown by the
-# compositor, and the program goes on running.
-comes_up_on_x11() {
-    wait_for 20 shown_anywhere_or_gone
-    x_window_shown || { fail "no X window \"$CAPTION\" on $XDISPLAY"; return; }
-    wait_for 5 scene_shows_window || { fail "the compositor does not show the window"; return; }
-    ! wayland_toplevel_shown || fail "a Wayland surface \"$CAPTION\" too"
-    app_alive || fail "the program ended"
-}
-
-# comes_up_on_wayland: the game-pick screen is a Wayland toplevel, and no X window (where an X
-# server runs).
-comes_up_on_wayland() {
-    wait_for 20 shown_anywhere_or_gone
-    wayland_toplevel_shown || { fail "no Wayland toplevel \"$CAPTION\" in the scene"; return; }
-    if [ -n "$XDISPLAY" ] && x_window_shown; then
-        fail "an X window \"$CAPTION\" too"
-        return
-    fi
-    app_alive || fail "the program ended"
-}
-
-xwayland_preferred() {
-    start_app
-    comes_up_on_x11 && expect_platform "xcb;wayland" xcb
-}
-
-user_variable_wins() {
-    start_app QT_QPA_PLATFORM=wayland
-    comes_up_on_wayland && expect_platform wayland wayland
-}
-
-# The program's own choice goes first on the command line, the user's option after it.
-user_option_wins() {
-    start_app -- -platform wayland
-    comes_up_on_wayland && expect_platform wayland wayland
-}
-
-# DISPLAY names an X server that is not there: Qt's X11 platform fails, Wayland takes over.
-falls_back_to_wayland() {
-    XDISPLAY=:9999 start_app
-    comes_up_on_wayland && expect_platform "xcb;wayland" wayland &&
-        expect_log 'could not connect to display :9999'
-}
-
 # The program as it runs where qt6-wayland is not installed: a copy of it next to a qt.conf that
 # points Qt at a plugin folder with the X11 platform alone (Qt reads qt.conf from the program's
 # folder).
@@ -261,68 +181,84 @@ cp "$APP" "$NO_WAYLAND_PROGRAM"
 ln -s "$QT_PLATFORMS/libqxcb.so" "$TMP/no-wayland-plugin/plugins/platforms/"
 printf '[Paths]\nPlugins=%s\n' "$TMP/no-wayland-plugin/plugins" >"$TMP/no-wayland-plugin/qt.conf"
 
-xwayland_without_wayland_plugin() {
-    APP_PROGRAM=$NO_WAYLAND_PROGRAM start_app
-    comes_up_on_x11 && expect_platform "xcb;wayland" xcb
+# Columns: the compositor (with or without XWayland); the program (as built, or without Qt's
+# Wayland plugin); where the game-pick screen comes up (x11: an X window on XWayland's display,
+# shown by the compositor; wayland: an xdg_toplevel of its own; none: the program ends with
+# Qt's reason); the platforms it asks Qt for and the one Qt loads.
+CASES=(
+    "xwayland|built|x11|xcb;wayland|xcb"
+    "xwayland|no-wayland-plugin|x11|xcb;wayland|xcb"
+    "no-xwayland|built|wayland|wayland;xcb|wayland"
+    "no-xwayland|no-wayland-plugin|none||"
+)
+
+fail() {
+    echo "FAIL $CASE: $*"
+    echo "     the program's output:"
+    sed 's/^/       /' "$TMP/app.log"
+    return 1
 }
 
-xwayland_absent() {
-    start_app
-    comes_up_on_wayland && expect_platform "wayland;xcb" wayland
+# expect_log TEXT: the program's output has this line part.
+expect_log() {
+    grep -qF "$1" "$TMP/app.log" || fail "its output lacks: $1"
 }
 
 nothing_shown() {
     ! x_window_shown && ! scene_shows_window
 }
 
-app_ended() {
-    ! app_alive
+# check_case WHERE ASKED LOADED: the program under the running compositor comes up where it
+# should, having asked Qt for ASKED and been given LOADED.
+check_case() {
+    if [ "$1" = none ]; then
+        # No window system to show anything on: Qt names the plugin it could not find, and the
+        # program ends with an error at once.
+        wait_for 10 eval '! app_alive' || { fail "the program is still running"; return; }
+        wait "$APP_PID"
+        local status=$?
+        APP_PID=""
+        [ "$status" -ne 0 ] || fail "the program ended with status 0" || return
+        expect_log 'Could not find the Qt platform plugin "wayland"'
+        return
+    fi
+    wait_for 20 shown_anywhere_or_gone
+    if [ "$1" = x11 ]; then
+        x_window_shown || { fail "no X window \"$CAPTION\" on $XDISPLAY"; return; }
+        wait_for 5 scene_shows_window || { fail "the compositor does not show it"; return; }
+        ! wayland_toplevel_shown || { fail "a Wayland surface \"$CAPTION\" too"; return; }
+    else
+        wayland_toplevel_shown || { fail "no Wayland toplevel \"$CAPTION\""; return; }
+        [ -z "$XDISPLAY" ] || ! x_window_shown || { fail "an X window \"$CAPTION\" too"; return; }
+    fi
+    app_alive || { fail "the program ended"; return; }
+    expect_log "init_platform called with pluginNamesWithArguments \"$2\"" &&
+        expect_log "Successfully loaded Qt platform plugin \"$3\""
 }
 
-# With neither XWayland nor the Wayland plugin there is no window system to show anything on:
-# Qt names the plugin it could not find, and the program ends with an error at once.
-nothing_usable() {
-    APP_PROGRAM=$NO_WAYLAND_PROGRAM APP_IN_SHELL=1 start_app
-    wait_for 10 app_ended || { fail "the program is still running"; return; }
-    wait "$APP_PID"
-    local status=$?
-    APP_PID=""
-    [ "$status" -ne 0 ] || fail "the program ended with status 0"
-    expect_log 'Could not find the Qt platform plugin "wayland"'
-}
-
-run_case() {
-    CASE=$1
-    CASE_FAILED=0
-    local start=$SECONDS
-    "$2"
-    local status=$?
-    [ "$status" -ne 0 ] && [ "$CASE_FAILED" = 0 ] && fail "the case ended with status $status"
+passed=0
+failed=0
+compositor=""
+for row in "${CASES[@]}"; do
+    IFS='|' read -r wanted program where asked loaded <<<"$row"
+    [ "$wanted" = "$compositor" ] || start_weston "$wanted"
+    compositor=$wanted
+    CASE="$compositor, program $program: comes up on $where"
+    program_path=$APP
+    [ "$program" = built ] || program_path=$NO_WAYLAND_PROGRAM
+    # Under a shell that reports its end as a status, an expected abort leaves no bash message.
+    APP_PROGRAM=$program_path APP_IN_SHELL=$([ "$where" = none ] && echo 1 || echo 0) start_app
+    if check_case "$where" "$asked" "$loaded"; then
+        passed=$((passed + 1))
+        echo "PASS $CASE"
+    else
+        failed=$((failed + 1))
+    fi
     end_process "$APP_PID"
     APP_PID=""
     # The X server and the compositor drop a client's windows once they see it gone; the next
     # case starts when they have, so that it cannot take them for its own.
     wait_for 5 nothing_shown
-    if [ "$CASE_FAILED" = 0 ]; then
-        PASSED=$((PASSED + 1))
-        echo "PASS $CASE ($((SECONDS - start)) s)"
-    else
-        FAILED=$((FAILED + 1))
-    fi
-}
-
-start_weston xwayland
-echo "Weston $(weston --version 2>&1 | grep -o '[0-9.]*$') with XWayland on $XDISPLAY"
-run_case "with XWayland: X11 first" xwayland_preferred
-run_case "with XWayland: QT_QPA_PLATFORM=wayland wins" user_variable_wins
-run_case "with XWayland: -platform wayland wins" user_option_wins
-run_case "XWayland unreachable: falls back to Wayland" falls_back_to_wayland
-run_case "with XWayland, no Wayland plugin: X11" xwayland_without_wayland_plugin
-
-start_weston no-xwayland
-echo "Weston without XWayland, DISPLAY unset"
-run_case "without XWayland: Wayland" xwayland_absent
-run_case "without XWayland or Wayland plugin: ends with Qt's reason" nothing_usable
-
-echo "$PASSED passed, $FAILED failed"
-[ "$FAILED" -eq 0 ]
+done
+echo "$passed passed, $failed failed"
+[ "$failed" -eq 0 ]
