@@ -2,12 +2,11 @@
 
 #include "cli/commandline.h"
 #include "cli/inputfile.h"
+#include "cli/nameregistry.h"
 #include "cli/nametemplate.h"
 #include "cli/options.h"
 #include "cli/outputsink.h"
 #include "cli/spawnmaker.h"
-
-#include <QHash>
 
 namespace spawnsmith::cli {
 namespace {
@@ -41,10 +40,8 @@ int runBatch(const QStringList& arguments) {
                                        QStringLiteral("Write the good records despite errors."));
     parser.addOption(formatOption);
     parser.addOption(keepGoing);
-    if (const std::optional<int> done = parseSubcommand(parser, arguments))
+    if (const std::optional<int> done = parseSubcommand(parser, arguments, Positional::Files))
         return *done;
-    if (const std::optional<QString> problem = checkGameAndKind(parser))
-        return usageError(arguments, *problem);
     const std::optional<Format> format = formatNamed(parser.value(formatOption));
     if (!format)
         return usageError(arguments,
@@ -56,8 +53,6 @@ int runBatch(const QStringList& arguments) {
             return usageError(arguments, QStringLiteral("a name template knows only {n}, {name} "
                                                         "and {table}"));
     }
-    if (parser.positionalArguments().isEmpty())
-        return usageError(arguments, QStringLiteral("no input file (- reads standard input)"));
 
     Record defaults = optionValues(parser);
     defaults[Column::Name].reset(); // the template makes every name
@@ -66,7 +61,7 @@ int runBatch(const QStringList& arguments) {
                      SpawnMaker::Missing::Error);
     OutputSink output(parser.isSet(keepGoing) ? OutputSink::Mode::Direct
                                               : OutputSink::Mode::HeldBack);
-    QHash<QString, Place> used;
+    NameRegistry used;
     for (const QString& name : parser.positionalArguments()) {
         InputFile input(name, diagnostics);
         if (!input.open(*format))
@@ -82,13 +77,11 @@ int runBatch(const QStringList& arguments) {
                 }
             }
             if (const std::optional<QString>& code = record[Column::Name]) {
-                const auto earlier = used.constFind(*code);
-                if (earlier != used.cend()) {
+                if (const std::optional<Place> earlier = used.add(*code, place)) {
                     diagnostics.error(place, QStringLiteral("name \"%1\" already used at %2")
                                                  .arg(*code, shownPlace(*earlier)));
                     continue;
                 }
-                used.insert(*code, place);
             }
             if (const std::optional<QString> result = maker.make(place, record, defaults))
                 output.write(*result);

@@ -4,6 +4,7 @@
 #include "cli/diagnostics.h"
 #include "cli/linecommand.h"
 #include "cli/listcommand.h"
+#include "cli/options.h"
 
 #include <cstdio>
 #include <cstring>
@@ -61,7 +62,8 @@ int usageError(const QStringList& arguments, const QString& message) {
     return UsageError;
 }
 
-std::optional<int> parseSubcommand(QCommandLineParser& parser, const QStringList& arguments) {
+std::optional<int> parseSubcommand(QCommandLineParser& parser, const QStringList& arguments,
+                                   Positional positional) {
     const QCommandLineOption help = parser.addHelpOption();
     if (!parser.parse(arguments))
         return usageError(arguments, parser.errorText());
@@ -70,6 +72,13 @@ std::optional<int> parseSubcommand(QCommandLineParser& parser, const QStringList
         std::fwrite(text.constData(), 1, std::size_t(text.size()), stdout);
         return Success;
     }
+    if (const std::optional<QString> problem = checkGameAndKind(parser))
+        return usageError(arguments, *problem);
+    const QStringList given = parser.positionalArguments();
+    if (positional == Positional::None && !given.isEmpty())
+        return usageError(arguments, QStringLiteral("unexpected argument \"%1\"").arg(given[0]));
+    if (positional == Positional::Files && given.isEmpty())
+        return usageError(arguments, QStringLiteral("no input file (- reads standard input)"));
     return std::nullopt;
 }
 

@@ -18,9 +18,14 @@ bool isCommandLine(int argc, const char* const* argv);
 // Runs the command line on the program's arguments (the program's name first).
 int runCommandLine(const QStringList& arguments, const QString& version);
 
-// Parses a subcommand's arguments; prints its help and gives Success for --help, prints the
-// problem and gives UsageError for a wrong use, gives nullopt when the subcommand may run.
-std::optional<int> parseSubcommand(QCommandLineParser& parser, const QStringList& arguments);
+// What a subcommand takes besides options: nothing, or one or more input files.
+enum class Positional { None, Files };
+
+// Parses a subcommand's arguments and checks --game, --kind and the positional arguments;
+// prints its help and gives Success for --help, prints the problem and gives UsageError for a
+// wrong use, gives nullopt when the subcommand may run.
+std::optional<int> parseSubcommand(QCommandLineParser& parser, const QStringList& arguments,
+                                   Positional positional);
 
 // Reports a wrong use of the subcommand (arguments[0], "spawnsmith batch") and gives UsageError.
 int usageError(const QStringList& arguments, const QString& message);

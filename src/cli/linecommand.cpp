@@ -15,12 +15,8 @@ int runLine(const QStringList& arguments) {
         "longer than its box is rounded to fit, with a warning.\n\nExample: spawnsmith line "
         "--game vc --row \"Rocket Launcher\" --name rl1 --ammo 50 --x 1 --y 2 --z 3"));
     addColumnOptions(parser);
-    if (const std::optional<int> done = parseSubcommand(parser, arguments))
+    if (const std::optional<int> done = parseSubcommand(parser, arguments, Positional::None))
         return *done;
-    if (const std::optional<QString> problem = checkGameAndKind(parser))
-        return usageError(arguments, *problem);
-    if (!parser.positionalArguments().isEmpty())
-        return usageError(arguments, unexpected(parser.positionalArguments().first()));
     if (!parser.isSet(QStringLiteral("row")))
         return usageError(arguments, QStringLiteral("which row? (--row)"));
 

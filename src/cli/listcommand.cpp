@@ -29,12 +29,8 @@ int runList(const QStringList& arguments) {
                        "the model or type it generates. San Andreas vehicles, which generate no "
                        "code, have no model.\n\nExample: spawnsmith list --game sa --kind item"));
     addGameAndKindOptions(parser);
-    if (const std::optional<int> done = parseSubcommand(parser, arguments))
+    if (const std::optional<int> done = parseSubcommand(parser, arguments, Positional::None))
         return *done;
-    if (const std::optional<QString> problem = checkGameAndKind(parser))
-        return usageError(arguments, *problem);
-    if (!parser.positionalArguments().isEmpty())
-        return usageError(arguments, unexpected(parser.positionalArguments().first()));
     const std::optional<Game> game = gameNamed(parser.value(QStringLiteral("game")));
     const std::optional<Kind> kind = kindNamed(parser.value(QStringLiteral("kind")));
     OutputSink output(OutputSink::Mode::Direct);

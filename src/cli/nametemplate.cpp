@@ -15,24 +15,49 @@ bool isNameCharacter(QChar c) {
 } // namespace
 
 std::optional<NameTemplate> NameTemplate::parse(const QString& text) {
-    QString rest = text;
-    rest.remove(counterMark).remove(nameMark).remove(tableMark);
-    if (rest.contains(u'{') || rest.contains(u'}'))
-        return std::nullopt;
     NameTemplate made;
-    made.text = text;
+    qsizetype at = 0;
+    while (at < text.size()) {
+        const qsizetype open = text.indexOf(u'{', at);
+        const qsizetype close = text.indexOf(u'}', at);
+        if (open < 0 && close < 0) {
+            made.pieces.append(text.mid(at));
+            break;
+        }
+        if (close < open || open < 0)
+            return std::nullopt;
+        if (open > at)
+            made.pieces.append(text.mid(at, open - at));
+        const QStringView mark = QStringView(text).mid(open, close - open + 1);
+        if (mark == counterMark)
+            made.pieces.append(Mark::Counter);
+        else if (mark == nameMark)
+            made.pieces.append(Mark::Name);
+        else if (mark == tableMark)
+            made.pieces.append(Mark::Table);
+        else
+            return std::nullopt;
+        at = close + 1;
+    }
     return made;
 }
 
 std::optional<QString> NameTemplate::next(const std::optional<QString>& name,
                                           const QString& table) {
     ++counter;
-    if (text.contains(nameMark) && !name)
-        return std::nullopt;
-    QString made = text;
-    made.replace(counterMark, QString::number(counter));
-    made.replace(nameMark, name.value_or(QString()));
-    made.replace(tableMark, table);
+    QString made;
+    for (const Piece& piece : pieces) {
+        if (const auto* literal = std::get_if<QString>(&piece))
+            made += *literal;
+        else if (std::get<Mark>(piece) == Mark::Counter)
+            made += QString::number(counter);
+        else if (std::get<Mark>(piece) == Mark::Table)
+            made += table;
+        else if (name)
+            made += *name;
+        else
+            return std::nullopt;
+    }
     return made;
 }
 

@@ -1,8 +1,10 @@
 #pragma once
 
+#include <QList>
 #include <QString>
 
 #include <optional>
+#include <variant>
 
 namespace spawnsmith::cli {
 
@@ -17,7 +19,9 @@ public:
     std::optional<QString> next(const std::optional<QString>& name, const QString& table);
 
 private:
-    QString text;
+    enum class Mark { Counter, Name, Table };
+    using Piece = std::variant<QString, Mark>;
+    QList<Piece> pieces;
     qint64 counter = 0;
 };
 

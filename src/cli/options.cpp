@@ -65,8 +65,4 @@ std::optional<QString> checkGameAndKind(const QCommandLineParser& parser) {
     return std::nullopt;
 }
 
-QString unexpected(const QString& argument) {
-    return QStringLiteral("unexpected argument \"%1\"").arg(argument);
-}
-
 } // namespace spawnsmith::cli

@@ -19,7 +19,4 @@ Record optionValues(const QCommandLineParser& parser);
 // Checks the words of --game and --kind; the message for the first that names nothing.
 std::optional<QString> checkGameAndKind(const QCommandLineParser& parser);
 
-// The message for an argument a subcommand takes no use of.
-QString unexpected(const QString& argument);
-
 } // namespace spawnsmith::cli

@@ -44,7 +44,7 @@ bool OutputSink::spill() {
         target = held.get();
     }
     failed = failed || target->write(buffer) != buffer.size();
-    buffer.clear();
+    buffer.resize(0); // keeps the buffer's memory for the next results
     return !failed;
 }
 

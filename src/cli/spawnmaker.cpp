@@ -5,49 +5,21 @@
 
 #include "core/lineassembly.h"
 
-#include <utility>
-
 namespace spawnsmith::cli {
 namespace {
 
-Column columnOf(Field field) {
-    switch (field) {
-    case Field::CodeName:
-        return Column::Name;
-    case Field::Ammo:
-        return Column::Ammo;
-    case Field::X:
-        return Column::X;
-    case Field::Y:
-        return Column::Y;
-    case Field::Z:
-        return Column::Z;
-    case Field::Alarm:
-        return Column::Alarm;
-    case Field::DoorLock:
-        return Column::DoorLock;
-    case Field::Angle:
-        return Column::Angle;
-    }
-    return Column::Name;
-}
+// The column that fills each input box and how many characters the box holds (0: no limit),
+// in the order of Field.
+struct Box {
+    Column column;
+    int limit;
+};
+constexpr Box boxes[] = {{Column::Name, 0},     {Column::Ammo, 0}, {Column::X, 7},
+                         {Column::Y, 7},        {Column::Z, 7},    {Column::Alarm, 3},
+                         {Column::DoorLock, 3}, {Column::Angle, 3}};
 
-// How many characters a box holds; 0 for no limit.
-int boxLimit(Field field) {
-    switch (field) {
-    case Field::X:
-    case Field::Y:
-    case Field::Z:
-        return 7;
-    case Field::Alarm:
-    case Field::DoorLock:
-    case Field::Angle:
-        return 3;
-    case Field::CodeName:
-    case Field::Ammo:
-        return 0;
-    }
-    return 0;
+const Box& boxOf(Field field) {
+    return boxes[std::size_t(field)];
 }
 
 template <typename Enum>
@@ -90,6 +62,35 @@ std::optional<QString> SpawnMaker::fitted(const Place& place, const QString& col
     return fitted.text;
 }
 
+std::optional<FoundRow> SpawnMaker::resolve(const Place& place,
+                                            const std::optional<QString>& gameText,
+                                            const std::optional<QString>& kindText,
+                                            const QString& rowText) {
+    bool known = true;
+    const std::optional<Game> game = parsed<Game>(gameText, gameNamed, known);
+    if (!known) {
+        diagnostics.error(place, unknownGame(*gameText));
+        return std::nullopt;
+    }
+    const std::optional<Kind> kind = parsed<Kind>(kindText, kindNamed, known);
+    if (!known) {
+        diagnostics.error(place, unknownKind(*kindText));
+        return std::nullopt;
+    }
+    const std::variant<FoundRow, QString> found = finder.find(rowText, game, kind);
+    if (const auto* problem = std::get_if<QString>(&found)) {
+        diagnostics.error(place, *problem);
+        return std::nullopt;
+    }
+    const FoundRow& row = std::get<FoundRow>(found);
+    if (!row.catalogue->generates) {
+        diagnostics.error(
+            place, QStringLiteral("%1: San Andreas vehicles generate no code").arg(describe(row)));
+        return std::nullopt;
+    }
+    return row;
+}
+
 std::optional<QString> SpawnMaker::make(const Place& place, const Record& record,
                                         const Record& defaults) {
     const int errorsBefore = diagnostics.errors();
@@ -105,48 +106,35 @@ std::optional<QString> SpawnMaker::make(const Place& place, const Record& record
         return std::nullopt;
     };
 
-    const std::optional<QString> gameText =
+    const std::optional<QString>& gameText =
         record[Column::Game] ? record[Column::Game] : defaults[Column::Game];
-    const std::optional<QString> kindText =
+    const std::optional<QString>& kindText =
         record[Column::Kind] ? record[Column::Kind] : defaults[Column::Kind];
-    bool known = true;
-    const std::optional<Game> game = parsed<Game>(gameText, gameNamed, known);
-    if (!known) {
-        diagnostics.error(place, unknownGame(*gameText));
-        return std::nullopt;
-    }
-    const std::optional<Kind> kind = parsed<Kind>(kindText, kindNamed, known);
-    if (!known) {
-        diagnostics.error(place, unknownKind(*kindText));
-        return std::nullopt;
-    }
     const std::optional<QString> rowText = value(Column::Row);
     if (!rowText)
         return std::nullopt;
-    const std::variant<FoundRow, QString> found = finder.find(*rowText, game, kind);
-    if (const auto* problem = std::get_if<QString>(&found)) {
-        diagnostics.error(place, *problem);
-        return std::nullopt;
+    // A list names the same row record after record: the last row found is looked up once.
+    if (!last || last->game != gameText || last->kind != kindText || last->row != *rowText) {
+        const std::optional<FoundRow> found = resolve(place, gameText, kindText, *rowText);
+        if (!found)
+            return std::nullopt;
+        QList<Field> fields;
+        for (const Field field : fieldsRead(found->row->shape))
+            if (!fields.contains(field)) // the pair reads its code name twice
+                fields.append(field);
+        last = LastRow{gameText, kindText, *rowText, *found, fields};
     }
-    const FoundRow& row = std::get<FoundRow>(found);
-    if (!row.catalogue->generates) {
-        diagnostics.error(
-            place, QStringLiteral("%1: San Andreas vehicles generate no code").arg(describe(row)));
-        return std::nullopt;
-    }
+    const FoundRow& row = last->found;
 
-    std::array<QString, 8> texts;
-    std::array<bool, 8> read{};
-    for (const Field field : fieldsRead(row.row->shape)) {
-        if (std::exchange(read[std::size_t(field)], true))
-            continue; // the pair's code name, read a second time
-        const Column column = columnOf(field);
+    std::array<QString, std::size(boxes)> texts;
+    for (const Field field : last->fields) {
+        const Column column = boxOf(field).column;
         const std::optional<QString> text = value(column);
         if (!text)
             continue;
         QString& kept = texts[std::size_t(field)];
         kept = *text;
-        if (const int limit = boxLimit(field); limit != 0 && !exact) {
+        if (const int limit = boxOf(field).limit; limit != 0 && !exact) {
             const std::optional<QString> fit = fitted(place, columnName(column), kept, limit);
             if (!fit)
                 continue;

@@ -5,6 +5,8 @@
 #include "cli/record.h"
 #include "cli/rowfinder.h"
 
+#include "core/lineassembly.h"
+
 #include <optional>
 
 namespace spawnsmith::cli {
@@ -27,6 +29,9 @@ public:
 private:
     // The text fitted to a box of `limit` characters, with a warning when rounded; nullopt,
     // reported, when it cannot be made to fit.
+    // The row a record names, after reporting why there is none.
+    std::optional<FoundRow> resolve(const Place& place, const std::optional<QString>& gameText,
+                                    const std::optional<QString>& kindText, const QString& rowText);
     std::optional<QString> fitted(const Place& place, const QString& column, const QString& text,
                                   int limit);
 
@@ -35,6 +40,14 @@ private:
     Missing missing;
     RowFinder finder;
     GameLimits limits;
+    // The row the previous record named, and the boxes its shape reads (each once).
+    struct LastRow {
+        std::optional<QString> game, kind;
+        QString row;
+        FoundRow found;
+        QList<Field> fields;
+    };
+    std::optional<LastRow> last;
 };
 
 } // namespace spawnsmith::cli

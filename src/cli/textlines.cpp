@@ -23,8 +23,10 @@ bool TextLines::next(QString& line) {
         case LineSource::Status::Line:
             break;
         }
-        const QString start = last.trimmed();
-        if (start.isEmpty() || start.startsWith(u'#'))
+        qsizetype first = 0;
+        while (first < last.size() && last[first].isSpace())
+            ++first;
+        if (first == last.size() || last[first] == u'#')
             continue;
         line = last;
         return true;
