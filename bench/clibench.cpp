@@ -34,8 +34,7 @@ struct Format {
 
 const Format formats[] = {
     {"xyz", "txt", [](std::ofstream&) {},
-     [](std::ofstream& out, long i) { out << 1000 + i % 997 << ".5, -1687.4, 13.52\n"; },
-     true},
+     [](std::ofstream& out, long i) { out << 1000 + i % 997 << ".5, -1687.4, 13.52\n"; }, true},
     {"csv", "csv", [](std::ofstream& out) { out << "name,x,y,z\n"; },
      [](std::ofstream& out, long i) { out << "p" << i << ",2495.09,-1687.4,13.52\n"; }, false},
     {"tsv", "tsv", [](std::ofstream& out) { out << "name\tx\ty\tz\n"; },
@@ -49,6 +48,7 @@ const Format formats[] = {
 
 struct Run {
     double seconds;
+    double cpuSeconds; // user and system: what a shared machine's load moves least
     double peakMegabytes;
 };
 
@@ -73,7 +73,11 @@ Run run(std::vector<std::string> arguments) {
     wait4(child, &status, 0, &usage);
     const std::chrono::duration<double> took = std::chrono::steady_clock::now() - start;
     posix_spawn_file_actions_destroy(&actions);
-    return {took.count(), double(usage.ru_maxrss) / 1024.0};
+    const auto seconds = [](const timeval& t) {
+        return double(t.tv_sec) + double(t.tv_usec) / 1e6;
+    };
+    return {took.count(), seconds(usage.ru_utime) + seconds(usage.ru_stime),
+            double(usage.ru_maxrss) / 1024.0};
 }
 
 // The fastest of a few runs: the machine is shared, and the least disturbed run is the one
@@ -99,8 +103,9 @@ std::string writeList(const std::filesystem::path& folder, const Format& format,
 }
 
 std::vector<std::string> batch(const Format& format, const std::string& file) {
-    std::vector<std::string> arguments = {SPAWNSMITH_CLIBENCH_PROGRAM, "batch", file, "--game",
-                                          "vc", "--row", "Rocket Launcher", "--ammo", "50"};
+    std::vector<std::string> arguments = {
+        SPAWNSMITH_CLIBENCH_PROGRAM, "batch",  file, "--game", "vc", "--row",
+        "Rocket Launcher",           "--ammo", "50"};
     if (format.namedByTemplate) {
         arguments.emplace_back("--name");
         arguments.emplace_back("p{n}");
@@ -112,19 +117,23 @@ std::vector<std::string> batch(const Format& format, const std::string& file) {
 
 int main(int argc, char* argv[]) {
     const long records = argc > 1 ? std::atol(argv[1]) : 100000;
-    const std::filesystem::path folder =
-        std::filesystem::temp_directory_path() / ("spawnsmith-clibench-" + std::to_string(getpid()));
+    const std::filesystem::path folder = std::filesystem::temp_directory_path() /
+                                         ("spawnsmith-clibench-" + std::to_string(getpid()));
     std::filesystem::create_directories(folder);
-    std::printf("%-6s %10s %12s %12s %14s %14s\n", "format", "records", "batch s", "wc -l s",
-                "peak MB (1x)", "peak MB (10x)");
+    std::printf("%-6s %8s %8s %8s %8s %8s %13s %14s %16s\n", "format", "records", "batch s",
+                "cpu s", "wc -l s", "cpu s", "peak MB (1x)", "peak MB (10x)", "bytes per record");
     for (const Format& format : formats) {
         const std::string small = writeList(folder, format, records);
         const std::string large = writeList(folder, format, records * 10);
         const Run timed = best(batch(format, small));
         const Run counted = best({"wc", "-l", small});
         const Run grown = best(batch(format, large), 1);
-        std::printf("%-6s %10ld %12.3f %12.3f %14.1f %14.1f\n", format.name, records,
-                    timed.seconds, counted.seconds, timed.peakMegabytes, grown.peakMegabytes);
+        // What each record beyond the first list's adds to the peak: the set of code names.
+        const double perRecord =
+            (grown.peakMegabytes - timed.peakMegabytes) * 1048576.0 / double(records * 9);
+        std::printf("%-6s %8ld %8.3f %8.3f %8.3f %8.3f %13.1f %14.1f %16.0f\n", format.name,
+                    records, timed.seconds, timed.cpuSeconds, counted.seconds, counted.cpuSeconds,
+                    timed.peakMegabytes, grown.peakMegabytes, perRecord);
         std::filesystem::remove(small);
         std::filesystem::remove(large);
     }

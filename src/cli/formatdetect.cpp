@@ -10,19 +10,18 @@ namespace {
 
 constexpr const char* words[] = {"auto", "xyz", "csv", "tsv", "toml"};
 
-// Whether the cells of a line split at `separator` are all column names.
+// Whether a line split at `separator` names at least two columns: a header, which may also
+// hold columns of the user's own.
 bool isHeader(const QString& line, QChar separator) {
-    const QStringList cells = line.split(separator);
-    if (cells.size() < 2)
-        return false;
-    for (QString cell : cells) {
+    int named = 0;
+    for (QString cell : line.split(separator)) {
         cell = cell.trimmed();
         if (cell.startsWith(u'"') && cell.endsWith(u'"') && cell.size() >= 2)
             cell = cell.mid(1, cell.size() - 2);
-        if (!columnNamed(cell))
-            return false;
+        if (columnNamed(cell))
+            ++named;
     }
-    return true;
+    return named >= 2;
 }
 
 } // namespace

@@ -5,7 +5,8 @@ namespace spawnsmith::cli {
 std::optional<Place> NameRegistry::add(const QString& name, const Place& place) {
     if (files.isEmpty() || files.constLast() != place.file)
         files.append(place.file);
-    const auto [first, added] = names.try_emplace(name, FirstUse{files.size() - 1, place.line});
+    const auto [first, added] =
+        names.try_emplace(name.toStdString(), FirstUse{files.size() - 1, place.line});
     if (added)
         return std::nullopt;
     return Place{files[first->second.file], first->second.line};

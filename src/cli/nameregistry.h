@@ -2,9 +2,9 @@
 
 #include "cli/diagnostics.h"
 
-#include <QHash>
 #include <QStringList>
 
+#include <string>
 #include <unordered_map>
 
 namespace spawnsmith::cli {
@@ -16,16 +16,19 @@ public:
     // Records a name; the place it was first given when it was given before.
     std::optional<Place> add(const QString& name, const Place& place);
 
+    NameRegistry() { names.reserve(initialRoom); }
+
 private:
     struct FirstUse {
         qsizetype file;
         qint64 line;
     };
-    struct Hash {
-        std::size_t operator()(const QString& text) const noexcept { return qHash(text); }
-    };
+    // Room for the names of a typical list before the map first grows.
+    static constexpr std::size_t initialRoom = 4096;
     QStringList files;
-    std::unordered_map<QString, FirstUse, Hash> names;
+    // Kept as UTF-8 in the standard string, which holds a short name inside itself: a name
+    // costs one allocation of the map, not two.
+    std::unordered_map<std::string, FirstUse> names;
 };
 
 } // namespace spawnsmith::cli

@@ -30,7 +30,8 @@ OutputSink::OutputSink(Mode mode) : mode(mode) {
     // The car pairs carry their own CR LF: no line break may be translated on the way out.
     _setmode(_fileno(stdout), _O_BINARY);
 #endif
-    failed = !standardOutput.open(stdout, QIODevice::WriteOnly);
+    // Results are written in blocks already, so Qt's own buffer would only copy them again.
+    failed = !standardOutput.open(stdout, QIODevice::WriteOnly | QIODevice::Unbuffered);
     buffer.reserve(bufferSize);
 }
 
