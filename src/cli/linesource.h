@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QIODevice>
 #include <QString>
 #include <QStringDecoder>
@@ -25,6 +26,7 @@ public:
 private:
     QIODevice& device;
     QStringDecoder decoder{QStringConverter::Utf8};
+    QByteArray buffer{longestLine + 1, Qt::Uninitialized}; // a line and QIODevice's final NUL
     qint64 number = 0;
 };
 
