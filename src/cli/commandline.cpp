@@ -6,6 +6,8 @@
 #include "cli/listcommand.h"
 #include "cli/options.h"
 
+#include <QCoreApplication>
+
 #include <cstdio>
 #include <cstring>
 
@@ -68,7 +70,13 @@ std::optional<int> parseSubcommand(QCommandLineParser& parser, const QStringList
     if (!parser.parse(arguments))
         return usageError(arguments, parser.errorText());
     if (parser.isSet(help)) {
-        const QByteArray text = parser.helpText().toUtf8();
+        // The parser names the program as started ("/usr/bin/spawnsmith"); the usage line
+        // names the subcommand as typed ("spawnsmith batch").
+        QString usage = parser.helpText();
+        const QString usagePrefix = QStringLiteral("Usage: ");
+        usage.replace(usagePrefix.size(), QCoreApplication::arguments().value(0).size(),
+                      arguments.value(0));
+        const QByteArray text = usage.toUtf8();
         std::fwrite(text.constData(), 1, std::size_t(text.size()), stdout);
         return Success;
     }
