@@ -106,10 +106,14 @@ std::optional<QString> SpawnMaker::make(const Place& place, const Record& record
         return std::nullopt;
     };
 
-    const std::optional<QString>& gameText =
-        record[Column::Game] ? record[Column::Game] : defaults[Column::Game];
-    const std::optional<QString>& kindText =
-        record[Column::Kind] ? record[Column::Kind] : defaults[Column::Kind];
+    // The game and the kind choose among rows rather than fill a box: an empty cell leaves
+    // them to the options, as a missing column does.
+    const auto chooser = [&](Column column) -> const std::optional<QString>& {
+        const std::optional<QString>& given = record[column];
+        return given && !given->isEmpty() ? given : defaults[column];
+    };
+    const std::optional<QString>& gameText = chooser(Column::Game);
+    const std::optional<QString>& kindText = chooser(Column::Kind);
     const std::optional<QString> rowText = value(Column::Row);
     if (!rowText)
         return std::nullopt;
