@@ -22,14 +22,17 @@ const Box& boxOf(Field field) {
     return boxes[std::size_t(field)];
 }
 
+// Reads a game or kind word into `value` (left empty when no word is given); false, and the
+// problem in `problem`, for a word that names nothing.
 template <typename Enum>
-std::optional<Enum> parsed(const std::optional<QString>& text,
-                           std::optional<Enum> (*named)(const QString&), bool& ok) {
+bool read(const std::optional<QString>& text, std::optional<Enum> (*named)(const QString&),
+          QString (*unknown)(const QString&), std::optional<Enum>& value, QString& problem) {
     if (!text)
-        return std::nullopt;
-    const std::optional<Enum> value = named(*text);
-    ok = ok && value.has_value();
-    return value;
+        return true;
+    value = named(*text);
+    if (!value)
+        problem = unknown(*text);
+    return value.has_value();
 }
 
 } // namespace
@@ -47,14 +50,12 @@ std::optional<QString> SpawnMaker::fitted(const Place& place, const QString& col
                                        .arg(limit));
         break;
     case Fit::WholeTooLong:
-        diagnostics.error(place, QStringLiteral("%1 does not fit the box's %2 characters, even "
-                                                "rounded")
-                                     .arg(shown)
-                                     .arg(limit));
-        return std::nullopt;
     case Fit::NotANumber:
-        diagnostics.error(place, QStringLiteral("%1 is longer than the box's %2 characters "
-                                                "(--exact keeps it whole)")
+        diagnostics.error(place, (fitted.fit == Fit::WholeTooLong
+                                      ? QStringLiteral("%1 does not fit the box's %2 characters, "
+                                                       "even rounded")
+                                      : QStringLiteral("%1 is longer than the box's %2 characters "
+                                                       "(--exact keeps it whole)"))
                                      .arg(shown)
                                      .arg(limit));
         return std::nullopt;
@@ -66,15 +67,12 @@ std::optional<FoundRow> SpawnMaker::resolve(const Place& place,
                                             const std::optional<QString>& gameText,
                                             const std::optional<QString>& kindText,
                                             const QString& rowText) {
-    bool known = true;
-    const std::optional<Game> game = parsed<Game>(gameText, gameNamed, known);
-    if (!known) {
-        diagnostics.error(place, unknownGame(*gameText));
-        return std::nullopt;
-    }
-    const std::optional<Kind> kind = parsed<Kind>(kindText, kindNamed, known);
-    if (!known) {
-        diagnostics.error(place, unknownKind(*kindText));
+    std::optional<Game> game;
+    std::optional<Kind> kind;
+    QString problem;
+    if (!read(gameText, gameNamed, unknownGame, game, problem) ||
+        !read(kindText, kindNamed, unknownKind, kind, problem)) {
+        diagnostics.error(place, problem);
         return std::nullopt;
     }
     const std::variant<FoundRow, QString> found = finder.find(rowText, game, kind);
