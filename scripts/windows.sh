@@ -101,19 +101,24 @@ echo "== command line under Wine"
 printf '1 2 3\r\n4.1234567, 5, 6\r\n' >"$build/cli-points.txt"
 printf '%s\n' '032B: $rl1 = create_weapon_pickup #ROCKETLA  15 ammo  50 at 1 2 3' \
     '032B: $rl2 = create_weapon_pickup #ROCKETLA  15 ammo  50 at 4.12346 5 6' >"$build/cli-expected.txt"
-cli_run() { # cmd.exe command line, run in the folder of spawnsmith.com; prints its output
+# Each check is a batch file, so cmd.exe reads the line exactly as a user types it.
+cli_run() { # a cmd.exe command line, run in the folder of spawnsmith.com; prints its output
+    printf '@%s\r\n@exit /b %%ERRORLEVEL%%\r\n' "$1" >"$build/cli-run.bat"
     (cd "$build/src" && xvfb-run --auto-servernum bash -c \
-        'source ../../../scripts/windows-wine.sh && wine_prefix >/dev/null && wine cmd /c "$1"
-         status=$?; wineserver -k || true; exit "$status"' _ "$1")
+        'source ../../../scripts/windows-wine.sh && wine_prefix >/dev/null &&
+         wine cmd /c ..\\cli-run.bat; status=$?; wineserver -k || true; exit "$status"')
 }
 cli_status=0
-cli_run 'spawnsmith batch ..\cli-points.txt --game vc --row "Rocket Launcher" --name rl{n} --ammo 50 > ..\cli-out.txt' || cli_status=$?
+cli_run 'spawnsmith batch ..\cli-points.txt --game vc --row "Rocket Launcher" --name rl{n} --ammo 50 > ..\cli-out.txt' ||
+    cli_status=$?
 [ "$cli_status" = 0 ] || fail "spawnsmith batch exited with $cli_status under Wine"
 cmp "$build/cli-out.txt" "$build/cli-expected.txt" || fail "spawnsmith batch wrote other lines under Wine"
 cli_status=0
-cli_run 'spawnsmith batch ..\no-such-file.txt --game vc --row Bat --name b{n}' 2>/dev/null || cli_status=$?
+cli_run 'spawnsmith batch ..\no-such-file.txt --game vc --row Bat --name b{n}' 2>/dev/null ||
+    cli_status=$?
 [ "$cli_status" = 1 ] || fail "a batch run with an error exited with $cli_status under Wine, not 1"
-cli_run 'spawnsmith --help' | grep -q 'Subcommands:' || fail "spawnsmith --help printed nothing under Wine"
+cli_help=$(cli_run 'spawnsmith --help')
+grep -q 'Subcommands:' <<<"$cli_help" || fail "spawnsmith --help printed nothing under Wine"
 lap "command line"
 
 echo "== keyboard walk under Wine"
