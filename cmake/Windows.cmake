@@ -26,6 +26,8 @@ set(windows_packaging ${CMAKE_CURRENT_SOURCE_DIR}/packaging/windows)
 set(SPAWNSMITH_ICO ${windows_packaging}/spawnsmith.ico)
 configure_file(${windows_packaging}/spawnsmith.rc.in ${CMAKE_CURRENT_BINARY_DIR}/spawnsmith.rc @ONLY)
 target_sources(spawnsmith PRIVATE ${CMAKE_CURRENT_BINARY_DIR}/spawnsmith.rc)
+# The console companion spawnsmith.com (src/CMakeLists.txt) carries the same icon and version.
+target_sources(spawnsmith_console PRIVATE ${CMAKE_CURRENT_BINARY_DIR}/spawnsmith.rc)
 set_property(SOURCE ${CMAKE_CURRENT_BINARY_DIR}/spawnsmith.rc APPEND PROPERTY
              OBJECT_DEPENDS ${SPAWNSMITH_ICO})
 
@@ -34,9 +36,10 @@ set_target_properties(spawnsmith PROPERTIES WIN32_EXECUTABLE ON)
 if(MINGW)
     # Release executables are stripped of their symbols.
     target_link_options(spawnsmith PRIVATE $<$<CONFIG:Release,MinSizeRel>:-s>)
+    target_link_options(spawnsmith_console PRIVATE $<$<CONFIG:Release,MinSizeRel>:-s>)
 endif()
 
-# The .zip: spawnsmith.exe, the licence and the read-me, side by side at the top, with Windows'
+# The .zip: spawnsmith.exe, its console companion spawnsmith.com, the licence and the read-me, side by side at the top, with Windows'
 # line ends in the texts.
 configure_file(${windows_packaging}/README.txt.in ${CMAKE_CURRENT_BINARY_DIR}/README.txt @ONLY
                NEWLINE_STYLE CRLF)
@@ -44,7 +47,7 @@ configure_file(${CMAKE_CURRENT_SOURCE_DIR}/LICENSE ${CMAKE_CURRENT_BINARY_DIR}/L
 file(READ ${CMAKE_CURRENT_BINARY_DIR}/LICENSE.txt licence)
 string(REPLACE "\n" "\r\n" licence "${licence}")
 file(WRITE ${CMAKE_CURRENT_BINARY_DIR}/LICENSE.txt "${licence}")
-install(TARGETS spawnsmith RUNTIME DESTINATION .)
+install(TARGETS spawnsmith spawnsmith_console RUNTIME DESTINATION .)
 install(FILES ${CMAKE_CURRENT_BINARY_DIR}/LICENSE.txt ${CMAKE_CURRENT_BINARY_DIR}/README.txt
         DESTINATION .)
 

@@ -3,11 +3,12 @@
 #   1. the cross toolchain: MinGW-w64 and a static Qt (scripts/windows-toolchain.sh, cached);
 #   2. spawnsmith.exe and the test suites, cross-built into build/windows;
 #   3. the executable: a GUI program of at most 20 MB that needs only Windows' own DLLs and
-#      carries its version information;
+#      carries its version information, and its console companion spawnsmith.com;
 #   4. the test suites of what differs on Windows (ctest label "wine"), run under Wine; with
 #      --all-suites every suite (Wine builds windows slowly: about half an hour more);
-#   5. the program walked under Wine as a keyboard user (tests/realx/driver.sh keyboard-walk);
-#   6. the .zip package: spawnsmith.exe, the licence and a read-me.
+#   5. the command line typed into cmd.exe under Wine (output redirected, exit status), and the
+#      program walked under Wine as a keyboard user (tests/realx/driver.sh keyboard-walk);
+#   6. the .zip package: spawnsmith.exe, spawnsmith.com, the licence and a read-me.
 # Usage:  scripts/windows.sh [--all-suites] [--screenshot] [--walks N]
 #         --screenshot also refreshes docs/screenshots/windows/game-pick.png
 #         --walks N    walks N times in a row (each on a fresh display), to show it is steady
@@ -65,6 +66,10 @@ imports=$(sed -n 's/^\s*DLL Name: //p' <<<"$headers" | sort -fu)
 echo "spawnsmith.exe: $size bytes; imports: $(tr "\n" " " <<<"$imports")"
 [ "$size" -le $((20 * 1024 * 1024)) ] || fail "spawnsmith.exe is larger than 20 MB"
 grep -q 'Subsystem.*Windows GUI' <<<"$headers" || fail "spawnsmith.exe is not a GUI program"
+# Its companion for the command line opens in the console it is typed into.
+com=$PWD/$build/src/spawnsmith.com
+x86_64-w64-mingw32-objdump -p "$com" | grep -q 'Subsystem.*Windows CUI' ||
+    fail "spawnsmith.com is not a console program"
 # Only DLLs that every Windows 10 and 11 has; none of MinGW's or Qt's.
 system_dlls='advapi32|authz|comdlg32|d3d9|d3d11|dwmapi|dxgi|gdi32|imm32|kernel32|msvcrt|'
 system_dlls+='netapi32|ole32|oleaut32|setupapi|shcore|shell32|shlwapi|user32|userenv|uxtheme|'
@@ -99,6 +104,32 @@ scripts/interruptible.sh xvfb-run --auto-servernum --server-args="-screen 0 1024
 }
 lap "tests"
 
+echo "== command line under Wine"
+# Typed into cmd.exe as a user types it: "spawnsmith" finds spawnsmith.com, the redirection
+# gets the lines (LF only, the car pair's CR LF aside) and the exit status reaches the shell.
+printf '1 2 3\r\n4.1234567, 5, 6\r\n' >"$build/cli-points.txt"
+printf '%s\n' '032B: $rl1 = create_weapon_pickup #ROCKETLA  15 ammo  50 at 1 2 3' \
+    '032B: $rl2 = create_weapon_pickup #ROCKETLA  15 ammo  50 at 4.12346 5 6' >"$build/cli-expected.txt"
+# Each check is a batch file, so cmd.exe reads the line exactly as a user types it.
+cli_run() { # a cmd.exe command line, run in the folder of spawnsmith.com; prints its output
+    printf '@%s\r\n@exit /b %%ERRORLEVEL%%\r\n' "$1" >"$build/cli-run.bat"
+    (cd "$build/src" && xvfb-run --auto-servernum bash -c \
+        'source ../../../scripts/windows-wine.sh && wine_prefix >/dev/null &&
+         wine cmd /c ..\\cli-run.bat; status=$?; wineserver -k || true; exit "$status"')
+}
+cli_status=0
+cli_run 'spawnsmith batch ..\cli-points.txt --game vc --row "Rocket Launcher" --name rl{n} --ammo 50 > ..\cli-out.txt' ||
+    cli_status=$?
+[ "$cli_status" = 0 ] || fail "spawnsmith batch exited with $cli_status under Wine"
+cmp "$build/cli-out.txt" "$build/cli-expected.txt" || fail "spawnsmith batch wrote other lines under Wine"
+cli_status=0
+cli_run 'spawnsmith batch ..\no-such-file.txt --game vc --row Bat --name b{n}' 2>/dev/null ||
+    cli_status=$?
+[ "$cli_status" = 1 ] || fail "a batch run with an error exited with $cli_status under Wine, not 1"
+cli_help=$(cli_run 'spawnsmith --help')
+grep -q 'Subcommands:' <<<"$cli_help" || fail "spawnsmith --help printed nothing under Wine"
+lap "command line"
+
 echo "== keyboard walk under Wine"
 mapfile -t scenarios < <(yes keyboard-walk | head -n "$walks")
 tests/realx/driver.sh --artifacts "$build/walk" "${scenarios[@]}" -- wine "$exe"
@@ -113,7 +144,7 @@ rm -f "$build"/packages/*.zip
 (cd "$build" && cpack >/dev/null)
 zip=$(ls "$build"/packages/*.zip)
 listing=$(unzip -Z1 "$zip")
-for file in spawnsmith.exe LICENSE.txt README.txt; do
+for file in spawnsmith.exe spawnsmith.com LICENSE.txt README.txt; do
     grep -q "/$file\$\|^$file\$" <<<"$listing" || fail "$(basename "$zip") lacks $file"
 done
 echo "$zip: $(stat -c %s "$zip") bytes"
