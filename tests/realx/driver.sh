@@ -208,6 +208,22 @@ above() {
 # --- input ----------------------------------------------------------------------------------
 
 keys() { xdotool key --delay 60 "$@"; }
+# Return pressed again with no other key since the last one. Wine loses the release of a key
+# whose press opened a window, so there the next press arrives marked as a repeat, and the
+# program takes a marked repeat within 1.5 s of the key's last press (longer than any
+# keyboard's repeat delay) as a held key. A person's second Return comes later than that on a
+# new window; under Wine the walk waits as long, so that it tests the program and not the race.
+LAST_RETURN=0
+return_again() {
+    if [[ "$(basename "${APP[0]}")" == wine* ]]; then
+        local wait
+        wait=$(awk -v last="$LAST_RETURN" -v now="${EPOCHREALTIME/,/.}" \
+            'BEGIN { w = last + 1.6 - now; if (w > 0) printf "%.2f", w }')
+        [ -z "$wait" ] || sleep "$wait"
+    fi
+    keys Return
+    LAST_RETURN=${EPOCHREALTIME/,/.}
+}
 type_text() { xdotool type --delay 40 -- "$1"; }
 # hold KEY: holds a key some 35 repeats past the autorepeat delay, then lets it go.
 hold() {
@@ -260,8 +276,8 @@ fail() {
 # From the game-pick screen to GTA3's weapon creator, Rocket Launcher (row 6) selected, X, Y, Z,
 # code name and ammo typed, the focus on Generate.
 to_gta3_rocket_launcher() {
-    keys Return && active "Spawnsmith | GTA3 Code Pick" || return
-    keys Return && active "Spawnsmith | GTA3 Weapon Spawn Point Creator" || return
+    return_again && active "Spawnsmith | GTA3 Code Pick" || return
+    return_again && active "Spawnsmith | GTA3 Weapon Spawn Point Creator" || return
     # No row is selected at first: the first Down selects row 0.
     keys Down Down Down Down Down Down Down
     local text
@@ -394,9 +410,9 @@ scenario_keyboard-walk() {
     keys Return && active "Spawnsmith | GTA3 Weapon Spawn Point Code" || return
     copied "$ROCKET_LAUNCHER" || return
     # From the box: back to the creator, to the code pick, to the game pick, Exit.
-    keys Tab Tab Tab Tab Return && active "$EXIT_DIALOG" || return
+    keys Tab Tab Tab Tab && return_again && active "$EXIT_DIALOG" || return
     # This dialog starts on Yes.
-    keys Return
+    return_again
     wait_for 5 eval '! app_alive' || { fail "the program still runs 5 s after Yes"; return; }
     wait "$APP_PID"
     APP_STATUS=$?
