@@ -3,6 +3,7 @@
 
 #include "app/widgets/textarea.h"
 
+#include <QPushButton>
 #include <QScrollBar>
 
 using namespace spawnsmith;
@@ -22,6 +23,16 @@ void FontsTest::everyCaptionFitsInOneFontPerWindow() {
         Window* window = open(name);
         const QStringList cut = cutTexts(window);
         QVERIFY2(cut.isEmpty(), qPrintable(name + " cuts " + cut.join(", ")));
+        // A button paints its caption (it draws the text itself, apart from its frame).
+        for (QPushButton* button : window->findChildren<QPushButton*>()) {
+            const QString caption = button->text();
+            if (caption.isEmpty())
+                continue; // a picture button
+            const QImage drawn = button->grab().toImage();
+            button->setText({});
+            QVERIFY2(button->grab().toImage() != drawn, qPrintable(name + "." + caption));
+            button->setText(caption);
+        }
         frame().unload(id);
         settle();
     }

@@ -1,6 +1,6 @@
-#include "support/goldendata.h"
 #include "app/widgets/textarea.h"
 #include "app/widgets/textbox.h"
+#include "support/goldendata.h"
 #include "support/guitestbase.h"
 
 #include <QAccessible>
@@ -76,6 +76,7 @@ void AccessibleInterfacesTest::lockedListRowsAreDisabledAndKeepTheirSelection() 
         QAccessibleTableInterface* table = iface->tableInterface();
         QVERIFY(table);
         QCOMPARE(iface->childCount(), list->count());
+        QVERIFY(!table->cellAt(list->count(), 0)); // no row past the last
 
         frame().lock(windowId(name));
         for (int row = 0; row < iface->childCount(); ++row)
