@@ -68,8 +68,9 @@ echo "spawnsmith.exe: $size bytes; imports: $(tr "\n" " " <<<"$imports")"
 grep -q 'Subsystem.*Windows GUI' <<<"$headers" || fail "spawnsmith.exe is not a GUI program"
 # Its companion for the command line opens in the console it is typed into.
 com=$PWD/$build/src/spawnsmith.com
-x86_64-w64-mingw32-objdump -p "$com" | grep -q 'Subsystem.*Windows CUI' ||
-    fail "spawnsmith.com is not a console program"
+# (Read whole first: grep -q leaves a pipe early, and under pipefail objdump's SIGPIPE fails it.)
+com_headers=$(x86_64-w64-mingw32-objdump -p "$com")
+grep -q 'Subsystem.*Windows CUI' <<<"$com_headers" || fail "spawnsmith.com is not a console program"
 # Only DLLs that every Windows 10 and 11 has; none of MinGW's or Qt's.
 system_dlls='advapi32|authz|comdlg32|d3d9|d3d11|dwmapi|dxgi|gdi32|imm32|kernel32|msvcrt|'
 system_dlls+='netapi32|ole32|oleaut32|setupapi|shcore|shell32|shlwapi|user32|userenv|uxtheme|'
