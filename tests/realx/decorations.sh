@@ -14,6 +14,8 @@
 # Prints one line per case and "N passed, N failed"; exits 1 when a case failed and 2 when the
 # display could not be started. Stands alone: it starts and ends its own X server.
 set -uo pipefail
+# shellcheck source=scripts/skipped.sh
+source "$(dirname "$0")/../../scripts/skipped.sh"
 
 artifacts=${REALX_ARTIFACTS:-$PWD/realx-artifacts}
 while [ $# -gt 0 ]; do
@@ -36,25 +38,12 @@ tmp=$(mktemp -d "${TMPDIR:-/tmp}/decorations.XXXXXX")
 mkdir -m 700 "$tmp/runtime" "$tmp/config"
 xvfb_pid="" wm_pid="" app_pid=""
 
-# stop PID: ends a process this script started, with TERM and, 2 seconds later, KILL.
-stop() {
-    [ -n "$1" ] || return 0
-    kill "$1" 2>/dev/null || return 0
-    for _ in $(seq 40); do
-        kill -0 "$1" 2>/dev/null || break
-        sleep 0.05
-    done
-    kill -KILL "$1" 2>/dev/null
-    wait "$1" 2>/dev/null
-    return 0
-}
-
 # Whatever ends the script (the last case, a failure to start, Ctrl+C, ctest's time-out), the
 # program, the window manager and the X server end with it and the scratch folder goes.
 cleanup() {
-    stop "$app_pid"
-    stop "$wm_pid"
-    stop "$xvfb_pid"
+    end_process "$app_pid"
+    end_process "$wm_pid"
+    end_process "$xvfb_pid"
     rm -rf "$tmp"
 }
 trap cleanup EXIT
@@ -114,7 +103,7 @@ caption_is() { [ "$(active_caption)" = "$1" ]; }
 # uses Qt's X11 platform even where the test run asks Qt programs to be headless; a Windows
 # build under Wine has only its own.
 launch() {
-    stop "$app_pid"
+    end_process "$app_pid"
     if [[ "$(basename "${app[0]}")" == wine* ]]; then
         env -u QT_QPA_PLATFORM XDG_RUNTIME_DIR="$tmp/runtime" "${app[@]}" >>"$tmp/app.log" 2>&1 &
     else

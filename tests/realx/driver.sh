@@ -42,15 +42,6 @@ EXIT_DIALOG="Spawnsmith | Exit?"
 # --- processes and the display ---------------------------------------------------------------
 
 XVFB_PID="" WM_PID="" APP_PID="" APP_STATUS=""
-# Ends one process started here: continued (a stopped one never sees TERM), TERM, KILL after 2 s.
-end_process() {
-    [ -n "$1" ] && kill -0 "$1" 2>/dev/null || return 0
-    kill -CONT "$1" 2>/dev/null
-    kill -TERM "$1" 2>/dev/null
-    wait_for 2 eval "! kill -0 $1 2>/dev/null" || kill -KILL "$1" 2>/dev/null
-    wait "$1" 2>/dev/null
-    return 0
-}
 stop_display() {
     end_process "$APP_PID"
     end_process "$WM_PID"

@@ -48,20 +48,6 @@ CASE=""
 # An aborting program (the case without any usable plugin) leaves no core file behind.
 ulimit -c 0
 
-# Ends one process we started: TERM, then KILL after 3 seconds.
-end_process() {
-    local pid=$1
-    [ -n "$pid" ] || return 0
-    kill -TERM "$pid" 2>/dev/null
-    for _ in $(seq 30); do
-        kill -0 "$pid" 2>/dev/null || break
-        sleep 0.1
-    done
-    kill -KILL "$pid" 2>/dev/null
-    wait "$pid" 2>/dev/null
-    return 0
-}
-
 cleanup() {
     end_process "$APP_PID"
     end_process "$WESTON_PID"
