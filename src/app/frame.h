@@ -70,8 +70,8 @@ public:
     void navigate(WindowId from, WindowId to);
     // Locks the window `over` and shows the dialog. Once the dialog closes, the focus goes back
     // to `opener` (the button that opened it), or to the window itself when there is none (a
-    // menu entry opened it). While the dialog is open, activating `over` brings the dialog back to the front.
-    // Nothing is locked if the dialog cannot be built.
+    // menu entry opened it). While the dialog is open, activating `over` brings the dialog back to
+    // the front. Nothing is locked if the dialog cannot be built.
     void openDialog(WindowId over, WindowId dialog, QWidget* opener = nullptr);
     // Unlocks `owner`, unloads the dialog and gives the focus back to what opened it.
     void closeDialog(WindowId dialog, WindowId owner);
