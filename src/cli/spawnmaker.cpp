@@ -8,18 +8,12 @@
 namespace spawnsmith::cli {
 namespace {
 
-// The column that fills each input box and how many characters the box holds (0: no limit),
-// in the order of Field.
-struct Box {
-    Column column;
-    int limit;
-};
-constexpr Box boxes[] = {{Column::Name, 0},     {Column::Ammo, 0}, {Column::X, 7},
-                         {Column::Y, 7},        {Column::Z, 7},    {Column::Alarm, 3},
-                         {Column::DoorLock, 3}, {Column::Angle, 3}};
+// The column that fills each input box, in the order of Field.
+constexpr Column columns[] = {Column::Name, Column::Ammo,  Column::X,        Column::Y,
+                              Column::Z,    Column::Alarm, Column::DoorLock, Column::Angle};
 
-const Box& boxOf(Field field) {
-    return boxes[std::size_t(field)];
+Column columnOf(Field field) {
+    return columns[std::size_t(field)];
 }
 
 // Reads a game or kind word into `value` (left empty when no word is given); false, and the
@@ -128,15 +122,15 @@ std::optional<QString> SpawnMaker::make(const Place& place, const Record& record
     }
     const FoundRow& row = last->found;
 
-    std::array<QString, std::size(boxes)> texts;
+    std::array<QString, std::size(columns)> texts;
     for (const Field field : last->fields) {
-        const Column column = boxOf(field).column;
+        const Column column = columnOf(field);
         const std::optional<QString> text = value(column);
         if (!text)
             continue;
         QString& kept = texts[std::size_t(field)];
         kept = *text;
-        if (const int limit = boxOf(field).limit; limit != 0 && !exact) {
+        if (const int limit = fieldLimit(field); limit != 0 && !exact) {
             const std::optional<QString> fit = fitted(place, columnName(column), kept, limit);
             if (!fit)
                 continue;

@@ -30,4 +30,23 @@ QString assembleLine(Shape shape, const QString& fragment, const FieldSource& fi
 // The fields a shape reads, in reading order (the code name twice for the pair).
 QList<Field> fieldsRead(Shape shape);
 
+// The most characters the input box of a field holds (0: any number): seven for a coordinate,
+// three for the angle and the two percentages.
+constexpr int fieldLimit(Field field) {
+    switch (field) {
+    case Field::X:
+    case Field::Y:
+    case Field::Z:
+        return 7;
+    case Field::Alarm:
+    case Field::DoorLock:
+    case Field::Angle:
+        return 3;
+    case Field::CodeName:
+    case Field::Ammo:
+        break;
+    }
+    return 0;
+}
+
 } // namespace spawnsmith

@@ -119,7 +119,7 @@ Window* buildCreator(Frame& frame, const CreatorScreen& screen) {
             const int left = marginTwips + axis * axisWidth;
             caption = addLabel(coordinates, input.labelName, label,
                                twips(left, axisTop, axisLabelWidth, boxHeight));
-            box = addTextBox(coordinates, input.box, label, input.limit,
+            box = addTextBox(coordinates, input.box, label, fieldLimit(input.field),
                              twips(left + axisLabelWidth + 15, axisTop,
                                    axisWidth - axisLabelWidth - 75, boxHeight));
             ++axis;
@@ -128,7 +128,7 @@ Window* buildCreator(Frame& frame, const CreatorScreen& screen) {
         case Placement::Column:
             caption = addLabel(window, input.labelName, label,
                                twips(columnLeft, top, columnWidth, labelHeight));
-            box = addTextBox(window, input.box, label, input.limit,
+            box = addTextBox(window, input.box, label, fieldLimit(input.field),
                              twips(columnLeft, top + labelHeight, columnWidth, boxHeight));
             top += labelHeight + boxHeight + gapTwips;
             break;
@@ -138,7 +138,7 @@ Window* buildCreator(Frame& frame, const CreatorScreen& screen) {
                 window, input.labelName, label,
                 twips(columnLeft, top, columnWidth - shortBoxWidth - gapTwips, boxHeight + 60));
             caption->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-            box = addTextBox(window, input.box, label, input.limit,
+            box = addTextBox(window, input.box, label, fieldLimit(input.field),
                              twips(columnLeft + columnWidth - shortBoxWidth, top + 30,
                                    shortBoxWidth, boxHeight));
             top += boxHeight + 60 + gapTwips;
@@ -181,7 +181,6 @@ InputField coordinate(const char* box, Field axis) {
             .label = labels[i],
             .box = box,
             .field = axis,
-            .limit = 7,
             .placement = Placement::Coordinates};
 }
 
@@ -190,7 +189,6 @@ InputField codeName(const char* box) {
             .label = "Code Name",
             .box = box,
             .field = Field::CodeName,
-            .limit = 0,
             .placement = Placement::Column};
 }
 
@@ -199,7 +197,6 @@ InputField ammo(const char* box) {
             .label = "Amount Of Ammo",
             .box = box,
             .field = Field::Ammo,
-            .limit = 0,
             .placement = Placement::Column};
 }
 
@@ -208,7 +205,6 @@ InputField alarm(const char* labelName, const char* box) {
             .label = "Percentage Alarm Will Go Off",
             .box = box,
             .field = Field::Alarm,
-            .limit = 3,
             .placement = Placement::Short};
 }
 
@@ -217,7 +213,6 @@ InputField doorLock(const char* labelName, const char* box, const char* toolTip)
             .label = "Percentage Door Will Be Locked",
             .box = box,
             .field = Field::DoorLock,
-            .limit = 3,
             .placement = Placement::Short,
             .toolTip = toolTip};
 }
@@ -227,7 +222,6 @@ InputField angle() {
             .label = "Angle Vehicle Will Be Facing From North",
             .box = "txtangle",
             .field = Field::Angle,
-            .limit = 3,
             .placement = Placement::ShortLast};
 }
 

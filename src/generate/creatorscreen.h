@@ -23,7 +23,6 @@ struct InputField {
     const char* label;
     const char* box;
     Field field;
-    int limit; // the most characters the box holds; 0: no limit
     Placement placement;
     const char* toolTip = nullptr;
 };
